@@ -1,0 +1,420 @@
+#include "shell/CSim_Frame.h"
+
+#include "shell/CSim_Config.h"
+#include "shell/Exercise_Settings.h"
+#include "shell/Command_Ids.h"
+#include "shell/File_Choice.h"
+#include "shell/Frame_Icon.h"
+#include "shell/Program_Dir.h"
+
+#include <wx/app.h>
+#include <wx/artprov.h>
+#include <wx/filedlg.h>
+#include <wx/filename.h>
+#include <wx/html/htmlwin.h>
+#include <wx/image.h>
+#include <wx/imaglist.h>
+#include <wx/menu.h>
+#include <wx/msgdlg.h>
+#include <wx/textctrl.h>
+#include <wx/timer.h>
+#include <wx/toolbar.h>
+
+namespace
+{
+    CSim_Frame* s_pFrame = nullptr;
+    int s_Font_Offset = 0;
+
+    wxBitmap Tool_Icon(const wxArtID& id)
+    {
+        return wxArtProvider::GetBitmap(id, wxART_OTHER, wxSize(32, 32));
+    }
+}
+
+void Log_Program_Activity(const wxString& text)
+{
+    if (s_pFrame)
+        s_pFrame->Add_Log_Entry(text);
+}
+
+wxBEGIN_EVENT_TABLE(CSim_Frame, wxFrame)
+    EVT_CLOSE(CSim_Frame::On_Close)
+    EVT_TIMER(ID_TIMER, CSim_Frame::On_Timer)
+    EVT_HTML_LINK_CLICKED(wxID_ANY, CSim_Frame::On_Link_Clicked)
+    EVT_TREE_SEL_CHANGING(wxID_ANY, CSim_Frame::On_Tree_Sel_Changing)
+    EVT_TREE_SEL_CHANGED(wxID_ANY, CSim_Frame::On_Tree_Sel_Changed)
+    EVT_AUINOTEBOOK_PAGE_CHANGED(wxID_ANY, CSim_Frame::On_Page_Changed)
+    EVT_UPDATE_UI_RANGE(ID_THEME, ID_THEME + 16, CSim_Frame::On_Update_UI)
+    EVT_MENU(wxID_EXIT, CSim_Frame::On_Quit)
+    EVT_MENU(wxID_ABOUT, CSim_Frame::On_About)
+    EVT_MENU_RANGE(ID_PREV_THEME, ID_FONT_LARGER, CSim_Frame::On_Command)
+wxEND_EVENT_TABLE()
+
+CSim_Frame::CSim_Frame()
+    : wxFrame(nullptr, wxID_ANY, "Sim-Corvena", wxDefaultPosition, wxSize(800, 600),
+              wxDEFAULT_FRAME_STYLE | wxSUNKEN_BORDER),
+      m_bDoLog(true), m_bReflections_Open(false), m_bShutting_Down(false), m_Elapsed(0),
+      m_pToolBar(nullptr), m_pTree(nullptr), m_pNotes(nullptr), m_pTasks(nullptr),
+      m_pTimer(nullptr), m_pThemes(nullptr)
+{
+    // The start-up file lives while the window is built: FONTSIZE is read
+    // after the course has been loaded.
+    CSim_Config ini(Get_Program_Dir() + "sim_corvena.ini");
+    wxString themes_path;
+    ini.Read_File("THEMES", &themes_path);
+    ini.Read("DOLOG", &m_bDoLog, true);
+    ini.Read_File("LOGFILE", &m_Log_File);
+    bool show_notes;
+    ini.Read("NOTEPADSHOW", &show_notes, false);
+    ini.Read_File("NOTEPADFILE", &m_Notes_File);
+
+    if (!wxFileName::FileExists(themes_path))
+        themes_path = Choose_File("Inhalt öffnen", wxEmptyString, wxEmptyString, "ini",
+                                  "Konfigurationsdateien (*.ini)|*.ini|Alle Dateien|*.*",
+                                  wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+
+    s_pFrame = this;
+
+    m_pTimer = new wxTimer(this, ID_TIMER);
+    m_bReflections_Open = false;
+
+    wxInitAllImageHandlers();
+    m_Manager.SetManagedWindow(this);
+
+    SetIcon(Make_Frame_Icon());
+    SetMinSize(wxSize(400, 300));
+    Maximize();
+
+    Init_Exercise_Settings();
+
+    CreateStatusBar(1, wxSTB_SIZEGRIP | wxFULL_REPAINT_ON_RESIZE);
+    SetStatusText("Bereit");
+
+    m_pTree = new wxTreeCtrl(this, wxID_ANY, wxDefaultPosition, wxSize(260, 250),
+                             wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxNO_BORDER);
+    wxImageList* images = new wxImageList(20, 20, true, 4);
+    for (const char* id : {wxART_FOLDER, wxART_QUESTION, wxART_NORMAL_FILE, wxART_TIP})
+        images->Add(wxArtProvider::GetBitmap(id, wxART_OTHER, wxSize(20, 20)));
+    m_pTree->AssignImageList(images);
+    m_Manager.AddPane(m_pTree, wxAuiPaneInfo().Name("treectrl").Caption("Navigation")
+                                   .Left().CloseButton(false).Floatable(false).Show());
+
+    m_pNotes = new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(150, 90),
+                              wxTE_MULTILINE | wxNO_BORDER);
+    m_Manager.AddPane(m_pNotes, wxAuiPaneInfo().Name("notepad").Caption("Notizen")
+                                    .Floatable(true).Show(show_notes));
+    if (!m_Notes_File.empty())
+    {
+        // Every start leaves a fresh notes file that holds one space.
+        m_pNotes->SetValue(" ");
+        Save_Notes_To(m_Notes_File);
+        m_pNotes->SetValue(wxEmptyString);
+        m_pNotes->DiscardEdits();
+    }
+    m_Manager.LoadPaneInfo("dir=4", m_Manager.GetPane("notepad"));
+
+    m_pTasks = new wxHtmlWindow(this, wxID_ANY, wxDefaultPosition, wxSize(150, 90),
+                                wxHW_SCROLLBAR_AUTO | wxNO_BORDER, "htmlWindow");
+    m_Manager.AddPane(m_pTasks, wxAuiPaneInfo().Name("tasks").Caption("Aufgaben")
+                                    .Floatable(true).Show());
+    m_Manager.LoadPaneInfo("dir=4", m_Manager.GetPane("tasks"));
+
+    Load_Themes(themes_path);
+
+    long font_size;
+    ini.Read("FONTSIZE", &font_size, 0);
+    Change_Font_Size(int(font_size));
+
+    Create_Menus();
+    Create_Tool_Bar();
+
+    m_Manager.SetFlags(m_Manager.GetFlags() | wxAUI_MGR_ALLOW_ACTIVE_PANE);
+    m_Manager.Update();
+    Show();
+    m_pTree->SetFocus();
+
+    Start_Log();
+}
+
+CSim_Frame::~CSim_Frame()
+{
+    s_pFrame = nullptr;
+    m_Pages.clear();
+    Delete_Catalogue();
+    delete m_pTimer;
+    m_pTimer = nullptr;
+    m_Manager.UnInit();
+    Add_Log_Entry("Aufzeichnung beendet");
+    if (m_bDoLog)
+        Write_Log();
+}
+
+void CSim_Frame::Change_Font_Size(int delta)
+{
+    s_Font_Offset += delta;
+}
+
+CSim_Frame* CSim_Frame::Get_Frame()
+{
+    return s_pFrame;
+}
+
+int CSim_Frame::Get_Font_Offset()
+{
+    return s_Font_Offset;
+}
+
+void CSim_Frame::Create_Menus()
+{
+    wxMenuBar* bar = new wxMenuBar;
+
+    wxMenu* file = new wxMenu;
+    file->Append(wxID_EXIT, "Beenden");
+    bar->Append(file, "Datei");
+
+    wxMenu* navigation = new wxMenu;
+    navigation->Append(ID_PREV_THEME, "Voriges Thema");
+    navigation->Append(ID_NEXT_THEME, "Nächstes Thema");
+    navigation->Append(ID_BACK, "Zurück");
+    navigation->Append(ID_FORWARD, "Vorwärts");
+    bar->Append(navigation, "Navigation");
+
+    wxMenu* notes = new wxMenu;
+    notes->Append(ID_NOTES_SAVE, "Speichern");
+    notes->Append(ID_NOTES_SAVE_AS, "Speichern unter...");
+    notes->Append(ID_NOTES_CLEAR, "Inhalt löschen");
+    bar->Append(notes, "Notizen");
+
+    if (Has_Selftest() || Has_Reflections())
+    {
+        wxMenu* extras = new wxMenu;
+        if (Has_Selftest())
+            extras->Append(ID_SELFTEST, "Selbsttest");
+        if (Has_Reflections())
+            extras->Append(ID_REFLECTIONS, "Reflektionshilfe");
+        bar->Append(extras, "Extras");
+    }
+
+    wxMenu* window = new wxMenu;
+    window->AppendCheckItem(ID_SHOW_NAVIGATION, "Zeige Navigation");
+    window->AppendCheckItem(ID_SHOW_NOTES, "Zeige Notizen");
+    window->AppendCheckItem(ID_SHOW_TASKS, "Zeige Aufgaben");
+    window->AppendSeparator();
+    window->Append(ID_FONT_SMALLER, "Schrift verkleinern");
+    window->Append(ID_FONT_LARGER, "Schrift vergrößern");
+    bar->Append(window, "Fenster");
+
+    wxMenu* help = new wxMenu;
+    help->Append(wxID_ABOUT, "Über das Programm");
+    bar->Append(help, "?");
+
+    SetMenuBar(bar);
+}
+
+void CSim_Frame::Create_Tool_Bar()
+{
+    m_pToolBar = new wxToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                               wxTB_FLAT | wxTB_NODIVIDER);
+    m_pToolBar->SetToolBitmapSize(wxSize(32, 32));
+    m_pToolBar->AddTool(wxID_EXIT, "Beenden", Tool_Icon(wxART_QUIT), "Beenden");
+    m_pToolBar->AddSeparator();
+    m_pToolBar->AddTool(ID_PREV_THEME, "Voriges Thema", Tool_Icon(wxART_GO_UP), "Voriges Thema");
+    m_pToolBar->AddTool(ID_NEXT_THEME, "Nächstes Thema", Tool_Icon(wxART_GO_DOWN), "Nächstes Thema");
+    m_pToolBar->AddTool(ID_BACK, "Zurück", Tool_Icon(wxART_GO_BACK), "Zurück");
+    m_pToolBar->AddTool(ID_FORWARD, "Vorwärts", Tool_Icon(wxART_GO_FORWARD), "Vorwärts");
+    m_pToolBar->AddSeparator();
+    m_pToolBar->AddCheckTool(ID_SHOW_NAVIGATION, "Navigation", Tool_Icon(wxART_LIST_VIEW),
+                             wxNullBitmap, "Navigation");
+    m_pToolBar->AddCheckTool(ID_SHOW_NOTES, "Notizen", Tool_Icon(wxART_HELP_PAGE),
+                             wxNullBitmap, "Notizen");
+    if (Has_Selftest() || Has_Reflections())
+    {
+        m_pToolBar->AddSeparator();
+        if (Has_Selftest())
+            m_pToolBar->AddTool(ID_SELFTEST, "Selbsttest", Tool_Icon(wxART_WARNING), "Selbsttest");
+        if (Has_Reflections())
+            m_pToolBar->AddTool(ID_REFLECTIONS, "Reflektionshilfe", Tool_Icon(wxART_QUESTION),
+                                "Reflektionshilfe");
+    }
+    m_pToolBar->AddSeparator();
+    m_pToolBar->AddTool(wxID_ABOUT, "Über das Programm", Tool_Icon(wxART_INFORMATION),
+                        "Über das Programm");
+    m_pToolBar->Realize();
+    m_Manager.AddPane(m_pToolBar, wxAuiPaneInfo().Name("toolbar").Caption("Werkzeugleiste")
+                                      .ToolbarPane().Top().LeftDockable(false)
+                                      .RightDockable(false).Gripper(false));
+}
+
+bool CSim_Frame::Is_Pane_Shown(const wxString& name)
+{
+    wxAuiPaneInfo& pane = m_Manager.GetPane(name);
+    return pane.IsOk() && pane.IsShown();
+}
+
+void CSim_Frame::Toggle_Pane(const wxString& name)
+{
+    wxAuiPaneInfo& pane = m_Manager.GetPane(name);
+    if (!pane.IsOk())
+        return;
+    pane.Show(!pane.IsShown());
+    m_Manager.Update();
+}
+
+void CSim_Frame::On_Update_UI(wxUpdateUIEvent& event)
+{
+    switch (event.GetId())
+    {
+    case ID_PREV_THEME:
+        event.Enable(Get_Prev_Item(m_pTree->GetSelection()).IsOk());
+        break;
+    case ID_NEXT_THEME:
+        event.Enable(Get_Next_Item().IsOk() && !(m_pTimer && m_pTimer->IsRunning()));
+        break;
+    case ID_BACK:
+        event.Enable(m_History.Get_Position() > 0);
+        break;
+    case ID_FORWARD:
+        event.Enable(m_History.Get_Position() < m_History.Get_Size() - 1);
+        break;
+    case ID_SHOW_NAVIGATION:
+        event.Check(Is_Pane_Shown("treectrl"));
+        break;
+    case ID_SHOW_NOTES:
+        event.Check(Is_Pane_Shown("notepad"));
+        break;
+    case ID_NOTES_SAVE:
+        event.Enable(Notes_Modified() && wxFileName::FileExists(m_Notes_File));
+        break;
+    case ID_NOTES_SAVE_AS:
+        event.Enable(m_pNotes != nullptr);
+        break;
+    case ID_NOTES_CLEAR:
+        event.Enable(m_pNotes && !m_pNotes->IsEmpty());
+        break;
+    case ID_SELFTEST:
+        event.Enable(Has_Selftest());
+        break;
+    case ID_REFLECTIONS:
+        event.Enable(Has_Reflections() && m_bReflections_Open);
+        break;
+    case ID_SHOW_TASKS:
+        event.Check(Is_Pane_Shown("tasks"));
+        break;
+    case ID_FONT_SMALLER:
+    case ID_FONT_LARGER:
+        event.Enable(true);
+        break;
+    default:
+        event.Skip();
+        break;
+    }
+}
+
+void CSim_Frame::On_Command(wxCommandEvent& event)
+{
+    switch (event.GetId())
+    {
+    case ID_PREV_THEME:
+    {
+        wxTreeItemId prev = Get_Prev_Item(m_pTree->GetSelection());
+        if (prev.IsOk())
+            m_pTree->SelectItem(prev);
+        break;
+    }
+    case ID_NEXT_THEME:
+    {
+        wxTreeItemId next = Get_Next_Item();
+        if (next.IsOk() && !Is_Locked(next))
+            m_pTree->SelectItem(next);
+        break;
+    }
+    case ID_BACK:
+        if (m_History.Get_Position() > 0)
+            m_pTree->SelectItem(m_History.Back());
+        break;
+    case ID_FORWARD:
+        if (m_History.Get_Position() < m_History.Get_Size() - 1)
+            m_pTree->SelectItem(m_History.Forward());
+        break;
+    case ID_SHOW_NAVIGATION:
+        Toggle_Pane("treectrl");
+        break;
+    case ID_SHOW_NOTES:
+        Toggle_Pane("notepad");
+        break;
+    case ID_SHOW_TASKS:
+        Show_Tasks(!Is_Pane_Shown("tasks"));
+        break;
+    case ID_NOTES_SAVE:
+        Save_Notes();
+        break;
+    case ID_NOTES_SAVE_AS:
+        Save_Notes_As();
+        break;
+    case ID_NOTES_CLEAR:
+        Clear_Notes();
+        break;
+    case ID_SELFTEST:
+        Show_Selftest();
+        break;
+    case ID_REFLECTIONS:
+        Show_Reflections();
+        break;
+    case ID_FONT_SMALLER:
+        Change_Font_Size(-1);
+        break;
+    case ID_FONT_LARGER:
+        Change_Font_Size(+1);
+        break;
+    default:
+        event.Skip();
+        break;
+    }
+}
+
+void CSim_Frame::On_Quit(wxCommandEvent&)
+{
+    Close(false);
+}
+
+void CSim_Frame::On_About(wxCommandEvent&)
+{
+    wxMessageBox("Sim-Corvena\nEine Lernumgebung für geführtes Lernen im Biologieunterricht.",
+                 "Über Sim-Corvena", wxOK, this);
+}
+
+void CSim_Frame::On_Close(wxCloseEvent& event)
+{
+    if (event.CanVeto()
+        && wxMessageBox("Soll das Programm wirklich beendet werden ?", GetTitle(), wxYES_NO, this) != wxYES)
+    {
+        event.Veto();
+        return;
+    }
+    if (Notes_Modified() && !m_pNotes->IsEmpty())
+    {
+        int answer = wxMessageBox("Sollen Änderungen gespeichert werden ?", "Notizen speichern",
+                                  wxYES_NO | wxICON_QUESTION, this);
+        if (answer == wxYES && !Save_Notes() && event.CanVeto())
+        {
+            event.Veto();
+            return;
+        }
+    }
+    Stop_Simulations();
+    Destroy();
+}
+
+void CSim_Frame::Shut_Down()
+{
+    if (m_bShutting_Down)
+        return;
+    m_bShutting_Down = true;
+    if (m_pTimer)
+        m_pTimer->Stop();
+    if (Notes_Modified() && !m_pNotes->IsEmpty() && !m_Notes_File.empty())
+        Save_Notes_To(m_Notes_File);
+    Stop_Simulations();
+    Destroy();
+    wxWakeUpIdle();
+}

@@ -1,0 +1,19 @@
+#include "shell/CSim_GUI.h"
+
+#include "shell/CSim_Frame.h"
+#include "shell/Program_Dir.h"
+#include "shell/Session_End.h"
+
+wxIMPLEMENT_APP(CSim_GUI);
+
+CSim_GUI::CSim_GUI() : m_pFrame(nullptr)
+{
+}
+
+bool CSim_GUI::OnInit()
+{
+    Set_Program_Dir(Find_Executable_Dir());
+    Install_Session_End_Handlers();
+    m_pFrame = new CSim_Frame;
+    return true;
+}

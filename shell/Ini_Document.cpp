@@ -1,0 +1,137 @@
+#include "shell/Ini_Document.h"
+
+#include <wx/tokenzr.h>
+
+namespace
+{
+    bool Is_Space(wxUniChar c)
+    {
+        return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r' || c == '\n';
+    }
+
+    wxArrayString Split_Path(const wxString& path)
+    {
+        wxArrayString parts;
+        wxStringTokenizer tok(path, "/", wxTOKEN_STRTOK);
+        while (tok.HasMoreTokens())
+        {
+            wxString part = tok.GetNextToken();
+            if (part == ".")
+                continue;
+            if (part == "..")
+            {
+                if (!parts.empty())
+                    parts.pop_back();
+                continue;
+            }
+            parts.push_back(part);
+        }
+        return parts;
+    }
+}
+
+Ini_Document::Ini_Document()
+{
+}
+
+wxString Ini_Document::Join_Path(const wxString& current, const wxString& path)
+{
+    wxString full = path.StartsWith("/") ? path : current + "/" + path;
+    wxArrayString parts = Split_Path(full);
+    wxString out;
+    for (const wxString& part : parts)
+        out << "/" << part;
+    return out.empty() ? wxString("/") : out;
+}
+
+Ini_Group* Ini_Document::Make_Group(const wxString& path)
+{
+    Ini_Group* group = &m_Root;
+    for (const wxString& part : Split_Path(path))
+    {
+        std::unique_ptr<Ini_Group>& child = group->Groups[part.Lower()];
+        if (!child)
+        {
+            child.reset(new Ini_Group);
+            child->Name = part;
+        }
+        group = child.get();
+    }
+    return group;
+}
+
+const Ini_Group* Ini_Document::Find_Group(const wxString& path) const
+{
+    const Ini_Group* group = &m_Root;
+    for (const wxString& part : Split_Path(path))
+    {
+        auto it = group->Groups.find(part.Lower());
+        if (it == group->Groups.end())
+            return nullptr;
+        group = it->second.get();
+    }
+    return group;
+}
+
+void Ini_Document::Finish(Ini_Group& group)
+{
+    group.Entry_Order.clear();
+    group.Group_Order.clear();
+    for (auto& entry : group.Entries)
+        group.Entry_Order.push_back(&entry.second);
+    for (auto& child : group.Groups)
+    {
+        Finish(*child.second);
+        group.Group_Order.push_back(child.second.get());
+    }
+}
+
+void Ini_Document::Parse(const wxString& text)
+{
+    Ini_Group* current = &m_Root;
+    const std::wstring w = text.ToStdWstring();
+    size_t start = 0;
+    while (start < w.size())
+    {
+        size_t end = start;
+        while (end < w.size() && w[end] != L'\n' && w[end] != L'\r')
+            end++;
+        size_t next = end;
+        if (next < w.size())
+            next += (w[next] == L'\r' && next + 1 < w.size() && w[next + 1] == L'\n') ? 2 : 1;
+
+        size_t p = start;
+        while (p < end && Is_Space(w[p]))
+            p++;
+        if (p < end && w[p] != L';' && w[p] != L'#')
+        {
+            if (w[p] == L'[')
+            {
+                size_t close = w.find(L']', p + 1);
+                if (close != std::wstring::npos && close < end)
+                    current = Make_Group(wxString(w.substr(p + 1, close - p - 1)));
+            }
+            else
+            {
+                size_t eq = w.find(L'=', p);
+                if (eq != std::wstring::npos && eq < end)
+                {
+                    wxString key(w.substr(p, eq - p));
+                    key.Trim(true);
+                    size_t v = eq + 1;
+                    while (v < end && Is_Space(w[v]))
+                        v++;
+                    if (!key.empty())
+                    {
+                        Ini_Entry& entry = current->Entries[key.Lower()];
+                        if (entry.Name.empty())
+                            entry.Name = key;
+                        entry.Value = wxString(w.substr(v, end - v));
+                    }
+                }
+            }
+        }
+        start = next;
+    }
+    Finish(m_Root);
+}

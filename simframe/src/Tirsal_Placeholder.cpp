@@ -1,0 +1,1 @@
+#include "tirsal/Tirsal_Export.h"

@@ -1,0 +1,270 @@
+#include "tests/support/Corvena_Process.h"
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using Clock_Type = std::chrono::steady_clock;
+
+namespace
+{
+    std::vector<char*> Make_Argv(const std::vector<std::string>& args)
+    {
+        std::vector<char*> argv;
+        for (const std::string& a : args)
+            argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        return argv;
+    }
+
+    // Waits for a child; true when it ended within ms.
+    bool Wait_Child(pid_t pid, int ms, int* status)
+    {
+        auto until = Clock_Type::now() + std::chrono::milliseconds(ms);
+        while (true)
+        {
+            pid_t r = waitpid(pid, status, WNOHANG);
+            if (r == pid)
+                return true;
+            if (r < 0 && errno != EINTR)
+                return false;
+            if (Clock_Type::now() > until)
+                return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+}
+
+X_Server::X_Server()
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        return;
+    m_Pid = fork();
+    if (m_Pid == 0)
+    {
+        dup2(fds[1], 3);
+        close(fds[0]);
+        int null = open("/dev/null", O_RDWR);
+        dup2(null, 1);
+        dup2(null, 2);
+        execlp("Xvfb", "Xvfb", "-displayfd", "3", "-screen", "0", "1600x1000x24",
+               "-nolisten", "tcp", "-noreset", (char*)nullptr);
+        _exit(127);
+    }
+    close(fds[1]);
+    if (m_Pid < 0)
+    {
+        close(fds[0]);
+        return;
+    }
+    std::string number;
+    char c;
+    while (read(fds[0], &c, 1) == 1 && c != '\n')
+        number.push_back(c);
+    close(fds[0]);
+    if (!number.empty())
+        m_Display = ":" + number;
+}
+
+X_Server::~X_Server()
+{
+    if (m_Pid > 0)
+    {
+        kill(m_Pid, SIGTERM);
+        int status;
+        if (!Wait_Child(m_Pid, 3000, &status))
+        {
+            kill(m_Pid, SIGKILL);
+            waitpid(m_Pid, &status, 0);
+        }
+    }
+}
+
+bool Run_Command(const std::vector<std::string>& args, const std::string& display,
+                 std::string* out, int timeout_ms)
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        return false;
+    pid_t pid = fork();
+    if (pid == 0)
+    {
+        dup2(fds[1], 1);
+        close(fds[0]);
+        close(fds[1]);
+        if (!display.empty())
+            setenv("DISPLAY", display.c_str(), 1);
+        std::vector<char*> argv = Make_Argv(args);
+        execvp(argv[0], argv.data());
+        _exit(127);
+    }
+    close(fds[1]);
+    if (pid < 0)
+    {
+        close(fds[0]);
+        return false;
+    }
+    fcntl(fds[0], F_SETFL, O_NONBLOCK);
+    std::string text;
+    int status = 0;
+    bool ended = false;
+    auto until = Clock_Type::now() + std::chrono::milliseconds(timeout_ms);
+    while (true)
+    {
+        char buffer[4096];
+        ssize_t n;
+        while ((n = read(fds[0], buffer, sizeof buffer)) > 0)
+            text.append(buffer, size_t(n));
+        if (ended)
+            break;
+        if (waitpid(pid, &status, WNOHANG) == pid)
+        {
+            ended = true;
+            continue;
+        }
+        if (Clock_Type::now() > until)
+        {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+            close(fds[0]);
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    close(fds[0]);
+    if (out)
+        *out = text;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+Corvena_Process::Corvena_Process(const std::string& dir) : m_Dir(dir)
+{
+    if (!m_Dir.empty() && m_Dir.back() != '/')
+        m_Dir += '/';
+    fs::copy_file(CORVENA_BINARY, m_Dir + "corvena", fs::copy_options::overwrite_existing);
+    fs::copy_file(TIRSAL_LIBRARY, m_Dir + fs::path(TIRSAL_LIBRARY).filename().string(),
+                  fs::copy_options::overwrite_existing);
+}
+
+Corvena_Process::~Corvena_Process()
+{
+    if (m_Pid > 0)
+    {
+        int status;
+        kill(m_Pid, SIGKILL);
+        waitpid(m_Pid, &status, 0);
+    }
+}
+
+bool Corvena_Process::Start(const std::vector<std::string>& args)
+{
+    if (!m_X.Ok())
+        return false;
+    std::string program = m_Dir + "corvena";
+    std::string errors = m_Dir + "corvena.stderr";
+    m_Pid = fork();
+    if (m_Pid == 0)
+    {
+        setenv("DISPLAY", m_X.Display().c_str(), 1);
+        setenv("NO_AT_BRIDGE", "1", 1);
+        int err = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (err >= 0)
+            dup2(err, 2);
+        if (chdir("/") != 0)
+            _exit(126);
+        std::vector<std::string> all = {program};
+        all.insert(all.end(), args.begin(), args.end());
+        std::vector<char*> argv = Make_Argv(all);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    return m_Pid > 0;
+}
+
+bool Corvena_Process::Wait_For_Window(const std::string& title, int ms)
+{
+    auto until = Clock_Type::now() + std::chrono::milliseconds(ms);
+    while (Clock_Type::now() < until)
+    {
+        std::string out;
+        if (Run_Command({"xdotool", "search", "--onlyvisible", "--name", "^" + title + "$"},
+                        m_X.Display(), &out, 5000) && !out.empty())
+        {
+            std::string id = out.substr(0, out.find('\n'));
+            Run_Command({"xdotool", "windowfocus", "--sync", id}, m_X.Display(), nullptr, 5000);
+            return true;
+        }
+        int status;
+        if (m_Pid > 0 && waitpid(m_Pid, &status, WNOHANG) == m_Pid)
+        {
+            m_Pid = -1;
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return false;
+}
+
+bool Corvena_Process::Keys(const std::vector<std::string>& keys, int delay_ms)
+{
+    for (const std::string& key : keys)
+    {
+        if (!Run_Command({"xdotool", "key", "--clearmodifiers", key}, m_X.Display()))
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(delay_ms));
+    }
+    return true;
+}
+
+bool Corvena_Process::Type(const std::string& text)
+{
+    return Run_Command({"xdotool", "type", "--delay", "20", text}, m_X.Display());
+}
+
+bool Corvena_Process::Stop(int signal, int ms, int* status)
+{
+    if (m_Pid <= 0)
+        return false;
+    auto begin = Clock_Type::now();
+    kill(m_Pid, signal);
+    bool ended = Wait_Child(m_Pid, ms, status);
+    m_Stop_Seconds = std::chrono::duration<double>(Clock_Type::now() - begin).count();
+    if (ended)
+        m_Pid = -1;
+    return ended;
+}
+
+bool Corvena_Process::Screenshot(const std::string& png)
+{
+    return Run_Command({"import", "-window", "root", png}, m_X.Display());
+}
+
+std::string Corvena_Process::Errors() const
+{
+    std::ifstream in(m_Dir + "corvena.stderr");
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+bool Poll_Until(int ms, const std::function<bool()>& cond)
+{
+    auto until = Clock_Type::now() + std::chrono::milliseconds(ms);
+    while (!cond())
+    {
+        if (Clock_Type::now() > until)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+/// An X server of its own (Xvfb, 1600 x 1000 x 24) for one end-to-end test,
+/// so that tests running side by side never share focus or windows.
+class X_Server
+{
+public:
+    X_Server();
+    ~X_Server();
+    X_Server(const X_Server&) = delete;
+    X_Server& operator=(const X_Server&) = delete;
+
+    bool Ok() const { return !m_Display.empty(); }
+    /// The display name, such as ":12".
+    const std::string& Display() const { return m_Display; }
+
+private:
+    pid_t m_Pid = -1;
+    std::string m_Display;
+};
+
+/// Runs a command to its end with DISPLAY set; false when it cannot start,
+/// fails or takes longer than timeout_ms. Its standard output goes to *out.
+bool Run_Command(const std::vector<std::string>& argv, const std::string& display,
+                 std::string* out = nullptr, int timeout_ms = 15000);
+
+/// The real program, started from a course directory of a test. The program
+/// and the framework library are copied into that directory, so the program
+/// reads the "sim_corvena.ini" found there, as it would when installed.
+class Corvena_Process
+{
+public:
+    explicit Corvena_Process(const std::string& dir);
+    ~Corvena_Process();
+    Corvena_Process(const Corvena_Process&) = delete;
+    Corvena_Process& operator=(const Corvena_Process&) = delete;
+
+    /// Starts the program on its own X server; false if either fails.
+    bool Start(const std::vector<std::string>& args = {});
+
+    /// Waits until a visible window with exactly this title exists and gives
+    /// it the keyboard focus.
+    bool Wait_For_Window(const std::string& title, int ms = 15000);
+
+    /// Sends key presses in xdotool's names ("Down", "ctrl+s"), one by one.
+    bool Keys(const std::vector<std::string>& keys, int delay_ms = 120);
+
+    /// Types text into the focused control.
+    bool Type(const std::string& text);
+
+    /// Sends signal and waits up to ms for the process to end. True when it
+    /// ended in time; *status receives its wait status.
+    bool Stop(int signal, int ms, int* status);
+
+    /// Seconds the last Stop took from the signal to the end.
+    double Stop_Seconds() const { return m_Stop_Seconds; }
+
+    /// Saves a picture of the whole screen as PNG.
+    bool Screenshot(const std::string& png);
+
+    bool Running() const { return m_Pid > 0; }
+    const std::string& Display() const { return m_X.Display(); }
+    const std::string& Dir() const { return m_Dir; }
+    /// What the program wrote to its standard error (after it ended).
+    std::string Errors() const;
+
+private:
+    std::string m_Dir;
+    X_Server m_X;
+    pid_t m_Pid = -1;
+    double m_Stop_Seconds = 0;
+};
+
+/// Waits until cond holds, polling every 20 ms, at most ms milliseconds.
+bool Poll_Until(int ms, const std::function<bool()>& cond);

@@ -1,0 +1,58 @@
+#include "tests/support/Gui_Helpers.h"
+
+#include <chrono>
+#include <gtest/gtest.h>
+#include <thread>
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/window.h>
+
+void Process_Events()
+{
+    for (int round = 0; round < 3; round++)
+    {
+        while (wxTheApp->Pending())
+            wxTheApp->Dispatch();
+        wxTheApp->ProcessIdle();
+    }
+}
+
+bool Wait_For(const char* what, const std::function<bool()>& cond, int ms)
+{
+    auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (true)
+    {
+        Process_Events();
+        if (cond())
+            return true;
+        if (std::chrono::steady_clock::now() > until)
+        {
+            ADD_FAILURE() << "timed out waiting for " << what;
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+wxWindow* Find_By_Label(wxWindow* root, const wxString& label)
+{
+    if (!root)
+        return nullptr;
+    if (root->GetLabel() == label)
+        return root;
+    for (wxWindow* child : root->GetChildren())
+        if (wxWindow* found = Find_By_Label(child, label))
+            return found;
+    return nullptr;
+}
+
+bool Click_Button(wxWindow* root, const wxString& label)
+{
+    wxButton* button = dynamic_cast<wxButton*>(Find_By_Label(root, label));
+    if (!button)
+        return false;
+    wxCommandEvent event(wxEVT_BUTTON, button->GetId());
+    event.SetEventObject(button);
+    button->GetEventHandler()->ProcessEvent(event);
+    return true;
+}
