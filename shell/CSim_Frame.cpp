@@ -31,10 +31,22 @@ namespace
     }
 }
 
+namespace
+{
+    std::function<void(const wxString&)> s_Activity_Listener;
+}
+
 void Log_Program_Activity(const wxString& text)
 {
+    if (s_Activity_Listener)
+        s_Activity_Listener(text);
     if (s_pFrame)
         s_pFrame->Add_Log_Entry(text);
+}
+
+void Set_Program_Activity_Listener(const std::function<void(const wxString&)>& listener)
+{
+    s_Activity_Listener = listener;
 }
 
 wxBEGIN_EVENT_TABLE(CSim_Frame, wxFrame)

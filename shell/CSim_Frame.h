@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/Activity_Log.h"
+
 #include <vector>
 #include <wx/aui/aui.h>
 #include <wx/datetime.h>
@@ -15,10 +17,6 @@ class wxToolBar;
 class wxAuiNotebookEvent;
 class CSim_Theme;
 class CSim_Themes;
-
-/// Adds an entry to the main window's activity log; does nothing while no
-/// main window exists.
-void Log_Program_Activity(const wxString& text);
 
 /// The single top-level window: navigation tree, notes pad, tasks pane and
 /// one centre pane per content page, with menus, toolbar and status bar.
