@@ -1,6 +1,9 @@
 #include "common/Text_Codec.h"
 
+#include <clocale>
 #include <cstdio>
+#include <cstring>
+#include <langinfo.h>
 #include <sys/stat.h>
 
 namespace
@@ -139,4 +142,13 @@ bool Read_Course_Text(const wxString& path, wxString& text)
     Squeeze_CRLF(bytes);
     text = Decode_Course_Text(bytes);
     return true;
+}
+
+void Use_UTF8_Character_Locale()
+{
+    const char* set = setlocale(LC_CTYPE, "");
+    if (set && strcmp(nl_langinfo(CODESET), "UTF-8") == 0)
+        return;
+    if (!setlocale(LC_CTYPE, "C.UTF-8"))
+        setlocale(LC_CTYPE, "C.utf8");
 }

@@ -24,3 +24,8 @@ bool Read_File_Bytes(const wxString& path, std::string& bytes);
 
 /// Reads a course file in text mode (CR LF as one line feed) and decodes it.
 bool Read_Course_Text(const wxString& path, wxString& text);
+
+/// Makes the C library's character type a UTF-8 one (the user's own when it
+/// is UTF-8, else C.UTF-8), so that German string literals and file names
+/// with umlauts convert correctly whatever locale the session started in.
+void Use_UTF8_Character_Locale();

@@ -90,7 +90,8 @@ CSim_Frame::CSim_Frame()
     m_pTimer = new wxTimer(this, ID_TIMER);
     m_bReflections_Open = false;
 
-    wxInitAllImageHandlers();
+    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
+        wxInitAllImageHandlers();
     m_Manager.SetManagedWindow(this);
 
     SetIcon(Make_Frame_Icon());

@@ -1,5 +1,6 @@
 #include "shell/CSim_GUI.h"
 
+#include "common/Text_Codec.h"
 #include "shell/CSim_Frame.h"
 #include "shell/Program_Dir.h"
 #include "shell/Session_End.h"
@@ -12,6 +13,7 @@ CSim_GUI::CSim_GUI() : m_pFrame(nullptr)
 
 bool CSim_GUI::OnInit()
 {
+    Use_UTF8_Character_Locale();
     Set_Program_Dir(Find_Executable_Dir());
     Install_Session_End_Handlers();
     m_pFrame = new CSim_Frame;

@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <poll.h>
 #include <sstream>
 #include <sys/wait.h>
 #include <thread>
@@ -52,8 +53,12 @@ X_Server::X_Server()
     m_Pid = fork();
     if (m_Pid == 0)
     {
-        dup2(fds[1], 3);
+        // Move the write end out of the way before it becomes descriptor 3.
+        int w = fcntl(fds[1], F_DUPFD, 10);
         close(fds[0]);
+        close(fds[1]);
+        dup2(w, 3);
+        close(w);
         int null = open("/dev/null", O_RDWR);
         dup2(null, 1);
         dup2(null, 2);
@@ -69,7 +74,8 @@ X_Server::X_Server()
     }
     std::string number;
     char c;
-    while (read(fds[0], &c, 1) == 1 && c != '\n')
+    struct pollfd wait_for = {fds[0], POLLIN, 0};
+    while (poll(&wait_for, 1, 10000) == 1 && read(fds[0], &c, 1) == 1 && c != '\n')
         number.push_back(c);
     close(fds[0]);
     if (!number.empty())

@@ -11,6 +11,7 @@
 #include <wx/msgdlg.h>
 
 #include "common/Clock.h"
+#include "common/Text_Codec.h"
 
 namespace
 {
@@ -86,6 +87,7 @@ namespace
 
 int main(int argc, char** argv)
 {
+    Use_UTF8_Character_Locale();
     testing::InitGoogleTest(&argc, argv);
     testing::UnitTest::GetInstance()->listeners().Append(new Clock_Reset);
     if (GTEST_FLAG_GET(list_tests))

@@ -4,6 +4,7 @@
 #include <wx/init.h>
 
 #include "common/Clock.h"
+#include "common/Text_Codec.h"
 
 namespace
 {
@@ -15,6 +16,7 @@ namespace
 
 int main(int argc, char** argv)
 {
+    Use_UTF8_Character_Locale();
     testing::InitGoogleTest(&argc, argv);
     testing::UnitTest::GetInstance()->listeners().Append(new Clock_Reset);
     wxInitializer toolkit;

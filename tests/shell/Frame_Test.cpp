@@ -1,0 +1,272 @@
+#include "shell/CSim_Frame.h"
+
+#include "shell/Command_Ids.h"
+#include "tests/support/Frame_Fixture.h"
+#include "tests/support/Gui_Helpers.h"
+
+#include <wx/menu.h>
+#include <wx/textctrl.h>
+#include <wx/toolbar.h>
+
+namespace
+{
+    wxArrayString Menu_Titles(CSim_Frame* frame)
+    {
+        wxArrayString titles;
+        wxMenuBar* bar = frame->GetMenuBar();
+        for (size_t i = 0; i < bar->GetMenuCount(); i++)
+            titles.push_back(bar->GetMenuLabelText(i));
+        return titles;
+    }
+}
+
+class Frame : public Frame_Fixture
+{
+};
+
+TEST_F(Frame, Without_Start_File_Asks_For_The_Course)
+{
+    wxString title, directory;
+    long style = 0;
+    wxTEST_DIALOG(Make_Frame(),
+                  Expect_File_Dialog([&](wxFileDialog* d) {
+                      title = d->GetMessage();
+                      directory = d->GetDirectory();
+                      style = d->GetWindowStyle();
+                      return wxID_CANCEL;
+                  }));
+    ASSERT_NE(m_pFrame, nullptr);
+    EXPECT_EQ(title, wxString::FromUTF8("Inhalt öffnen"));
+    EXPECT_TRUE(style & wxFD_OPEN);
+    EXPECT_TRUE(style & wxFD_FILE_MUST_EXIST);
+    // Defaults without a start file: log on, notes hidden, no files.
+    EXPECT_TRUE(m_pFrame->Is_Logging());
+    EXPECT_TRUE(m_pFrame->Get_Log_File().empty());
+    EXPECT_TRUE(m_pFrame->Get_Notes_File().empty());
+    EXPECT_FALSE(m_pFrame->Get_Manager().GetPane("notepad").IsShown());
+    EXPECT_EQ(CSim_Frame::Get_Font_Offset(), 0);
+}
+
+TEST_F(Frame, Builds_Panes_Menus_And_Tools)
+{
+    Write_Ini("DOLOG=0\nNOTEPADSHOW=1\nTHEMES=kurs.ini\n");
+    m_Dir.Write("kurs.ini", "[Themes]\nName=Teich\n");
+    Make_Frame();
+    wxAuiManager& manager = m_pFrame->Get_Manager();
+    EXPECT_EQ(manager.GetPane("treectrl").caption, "Navigation");
+    EXPECT_FALSE(manager.GetPane("treectrl").HasCloseButton());
+    EXPECT_FALSE(manager.GetPane("treectrl").IsFloatable());
+    EXPECT_EQ(manager.GetPane("notepad").caption, "Notizen");
+    EXPECT_TRUE(manager.GetPane("notepad").IsShown());
+    EXPECT_EQ(manager.GetPane("notepad").dock_direction, wxAUI_DOCK_LEFT);
+    EXPECT_EQ(manager.GetPane("tasks").caption, "Aufgaben");
+    EXPECT_EQ(manager.GetPane("tasks").dock_direction, wxAUI_DOCK_LEFT);
+    EXPECT_TRUE(manager.GetPane("toolbar").IsToolbar());
+    EXPECT_EQ(manager.GetPane("toolbar").dock_direction, wxAUI_DOCK_TOP);
+
+    wxArrayString expected;
+    for (const char* t : {"Datei", "Navigation", "Notizen", "Fenster", "?"})
+        expected.push_back(wxString::FromUTF8(t));
+    EXPECT_EQ(Menu_Titles(m_pFrame), expected);
+
+    // Exit, separator, four navigation tools, separator, two pane tools,
+    // separator, about: no self-test and no reflection aid here.
+    wxToolBar* tools = m_pFrame->Get_Tool_Bar();
+    ASSERT_EQ(tools->GetToolsCount(), 11u);
+    std::vector<int> ids;
+    for (size_t i = 0; i < tools->GetToolsCount(); i++)
+        ids.push_back(tools->GetToolByPos(int(i))->GetId());
+    EXPECT_EQ(ids, std::vector<int>({wxID_EXIT, wxID_SEPARATOR, ID_PREV_THEME, ID_NEXT_THEME, ID_BACK,
+                                     ID_FORWARD, wxID_SEPARATOR, ID_SHOW_NAVIGATION, ID_SHOW_NOTES,
+                                     wxID_SEPARATOR, wxID_ABOUT}));
+    EXPECT_EQ(tools->GetToolShortHelp(ID_NEXT_THEME), wxString::FromUTF8("Nächstes Thema"));
+    EXPECT_TRUE(tools->FindById(ID_SHOW_NOTES)->CanBeToggled());
+
+    // Pane commands flip the panes and their ticks follow.
+    EXPECT_TRUE(Is_Checked(ID_SHOW_NOTES));
+    Command(ID_SHOW_NOTES);
+    EXPECT_FALSE(manager.GetPane("notepad").IsShown());
+    EXPECT_FALSE(Is_Checked(ID_SHOW_NOTES));
+    Command(ID_SHOW_NAVIGATION);
+    EXPECT_FALSE(Is_Checked(ID_SHOW_NAVIGATION));
+    EXPECT_TRUE(Is_Enabled(ID_FONT_SMALLER));
+    EXPECT_FALSE(Is_Enabled(ID_SELFTEST));
+}
+
+TEST_F(Frame, Close_Asks_And_A_No_Keeps_The_Window)
+{
+    Write_Ini("DOLOG=0\n");
+    wxTEST_DIALOG(Make_Frame(), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
+    wxString message, caption;
+    wxTEST_DIALOG(m_pFrame->Close(), Expect_Message(wxNO, &message, &caption));
+    EXPECT_EQ(message, "Soll das Programm wirklich beendet werden ?");
+    EXPECT_EQ(caption, m_pFrame->GetTitle());
+    Process_Events();
+    EXPECT_EQ(CSim_Frame::Get_Frame(), m_pFrame);
+
+    // Unchanged notes, and changed but empty notes, ask only the exit question.
+    m_pFrame->Get_Notes()->ChangeValue("");
+    m_pFrame->Get_Notes()->MarkDirty();
+    wxTEST_DIALOG(m_pFrame->Close(), wxExpectModal<wxMessageDialog>(wxYES));
+    Process_Events();
+    EXPECT_EQ(CSim_Frame::Get_Frame(), nullptr);
+    m_pFrame = nullptr;
+}
+
+TEST_F(Frame, Close_With_Changed_Notes_Offers_To_Save_And_A_Failed_Save_Vetoes)
+{
+    Write_Ini("DOLOG=0\n");
+    wxTEST_DIALOG(Make_Frame(), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
+    m_pFrame->Get_Notes()->SetValue("Hechte fressen Rotfedern.");
+    m_pFrame->Get_Notes()->MarkDirty();
+
+    wxString question, caption;
+    long style = 0;
+    // Yes to saving, but no notes file and the save dialog cancelled: stay.
+    wxTEST_DIALOG(m_pFrame->Close(),
+                  wxExpectModal<wxMessageDialog>(wxYES),
+                  Expect_Message(wxYES, &question, &caption, &style),
+                  wxExpectModal<wxFileDialog>("", wxID_CANCEL));
+    EXPECT_EQ(question, "Sollen Änderungen gespeichert werden ?");
+    EXPECT_EQ(caption, "Notizen speichern");
+    EXPECT_TRUE(style & wxICON_QUESTION);
+    Process_Events();
+    EXPECT_EQ(CSim_Frame::Get_Frame(), m_pFrame);
+
+    // Saving under a chosen name lets the close go on.
+    wxString chosen = m_Dir.File("meine_notizen.txt");
+    wxTEST_DIALOG(m_pFrame->Close(),
+                  wxExpectModal<wxMessageDialog>(wxYES),
+                  wxExpectModal<wxMessageDialog>(wxYES),
+                  wxExpectModal<wxFileDialog>(chosen));
+    Process_Events();
+    EXPECT_EQ(CSim_Frame::Get_Frame(), nullptr);
+    m_pFrame = nullptr;
+    EXPECT_EQ(m_Dir.Read("meine_notizen.txt"), "Hechte fressen Rotfedern.");
+}
+
+TEST_F(Frame, Notes_File_Holds_One_Space_After_Start_And_Save_Writes_Windows_1252)
+{
+    m_Dir.Write("notizen.txt", "alte Notizen");
+    Write_Ini("DOLOG=0\nNOTEPADFILE=notizen.txt\n");
+    wxTEST_DIALOG(Make_Frame(), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
+    EXPECT_EQ(m_Dir.Read("notizen.txt"), " ");
+    EXPECT_TRUE(m_pFrame->Get_Notes()->IsEmpty());
+    EXPECT_FALSE(m_pFrame->Get_Notes()->IsModified());
+    EXPECT_FALSE(Is_Enabled(ID_NOTES_SAVE));
+    EXPECT_FALSE(Is_Enabled(ID_NOTES_CLEAR));
+    EXPECT_TRUE(Is_Enabled(ID_NOTES_SAVE_AS));
+
+    m_pFrame->Get_Notes()->SetValue(wxString::FromUTF8("Größe des Teichs"));
+    m_pFrame->Get_Notes()->MarkDirty();
+    EXPECT_TRUE(Is_Enabled(ID_NOTES_SAVE));
+    Command(ID_NOTES_SAVE);
+    EXPECT_EQ(m_Dir.Read("notizen.txt"), "Gr\xF6\xDF" "e des Teichs");
+    EXPECT_FALSE(Is_Enabled(ID_NOTES_SAVE));
+
+    // Clearing saved notes asks nothing; afterwards saving writes the empty pad.
+    Command(ID_NOTES_CLEAR);
+    EXPECT_TRUE(m_pFrame->Get_Notes()->IsEmpty());
+    EXPECT_TRUE(Is_Enabled(ID_NOTES_SAVE));
+    Command(ID_NOTES_SAVE);
+    EXPECT_EQ(m_Dir.Read("notizen.txt"), "");
+}
+
+TEST_F(Frame, Save_As_Proposes_A_Name_And_Then_Save_Uses_It)
+{
+    Write_Ini("DOLOG=0\n");
+    wxTEST_DIALOG(Make_Frame(), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
+    m_pFrame->Get_Notes()->SetValue("Algen");
+    m_pFrame->Get_Notes()->MarkDirty();
+    // Without a notes file "Speichern" stays disabled.
+    EXPECT_FALSE(Is_Enabled(ID_NOTES_SAVE));
+
+    wxString proposed, title;
+    long style = 0;
+    wxString target = m_Dir.File("heft");
+    wxTEST_DIALOG(Command(ID_NOTES_SAVE_AS), Expect_File_Dialog([&](wxFileDialog* d) {
+                      proposed = d->GetFilename();
+                      title = d->GetMessage();
+                      style = d->GetWindowStyle();
+                      d->SetPath(target);
+                      return wxID_OK;
+                  }));
+    EXPECT_EQ(proposed, "Notizen.txt");
+    EXPECT_EQ(title, "Notizen speichern");
+    EXPECT_TRUE(style & wxFD_SAVE);
+    EXPECT_TRUE(style & wxFD_OVERWRITE_PROMPT);
+    // The default extension is added to a name without one.
+    EXPECT_EQ(m_pFrame->Get_Notes_File(), m_Dir.File("heft.txt"));
+    EXPECT_EQ(m_Dir.Read("heft.txt"), "Algen");
+
+    m_pFrame->Get_Notes()->AppendText(" und Wasserpest");
+    m_pFrame->Get_Notes()->MarkDirty();
+    EXPECT_TRUE(Is_Enabled(ID_NOTES_SAVE));
+    Command(ID_NOTES_SAVE);
+    EXPECT_EQ(m_Dir.Read("heft.txt"), "Algen und Wasserpest");
+}
+
+TEST_F(Frame, Clearing_Changed_Notes_Asks_And_Keeps_Them_When_Saving_Fails)
+{
+    Write_Ini("DOLOG=0\n");
+    wxTEST_DIALOG(Make_Frame(), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
+    wxTextCtrl* notes = m_pFrame->Get_Notes();
+    notes->SetValue("Plankton");
+    notes->MarkDirty();
+
+    wxString caption;
+    long style = 0;
+    wxTEST_DIALOG(Command(ID_NOTES_CLEAR),
+                  Expect_Message(wxYES, nullptr, &caption, &style),
+                  wxExpectModal<wxFileDialog>("", wxID_CANCEL));
+    EXPECT_EQ(caption, wxString::FromUTF8("Notizen löschen"));
+    EXPECT_TRUE(style & wxCANCEL);
+    EXPECT_EQ(notes->GetValue(), "Plankton");
+
+    wxTEST_DIALOG(Command(ID_NOTES_CLEAR), wxExpectModal<wxMessageDialog>(wxCANCEL));
+    EXPECT_EQ(notes->GetValue(), "Plankton");
+
+    wxTEST_DIALOG(Command(ID_NOTES_CLEAR), wxExpectModal<wxMessageDialog>(wxNO));
+    EXPECT_TRUE(notes->IsEmpty());
+    EXPECT_TRUE(notes->IsModified());
+}
+
+TEST_F(Frame, Unwritable_Notes_File_Does_Not_Stop_The_Start)
+{
+    m_Dir.Make_Dir("gesperrt");
+    Write_Ini("DOLOG=0\nNOTEPADFILE=/proc/gesperrt/notizen.txt\n");
+    wxTEST_DIALOG(Make_Frame(), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
+    EXPECT_EQ(m_pFrame->Get_Notes_File(), "/proc/gesperrt/notizen.txt");
+    EXPECT_TRUE(m_pFrame->Get_Notes()->IsEmpty());
+    EXPECT_FALSE(m_pFrame->Get_Notes()->IsModified());
+    EXPECT_FALSE(Is_Enabled(ID_NOTES_SAVE));
+}
+
+TEST_F(Frame, Font_Offset_Follows_The_Start_File_And_The_Commands)
+{
+    Write_Ini("DOLOG=0\nFONTSIZE=-2\n");
+    wxTEST_DIALOG(Make_Frame(), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
+    EXPECT_EQ(CSim_Frame::Get_Font_Offset(), -2);
+    Command(ID_FONT_LARGER);
+    Command(ID_FONT_LARGER);
+    Command(ID_FONT_LARGER);
+    EXPECT_EQ(CSim_Frame::Get_Font_Offset(), 1);
+    // Put it back for the tests after this one in the same process.
+    Command(ID_FONT_SMALLER);
+    m_pFrame->Change_Font_Size(-CSim_Frame::Get_Font_Offset());
+}
+
+TEST_F(Frame, Start_File_That_Is_Binary_Or_A_Directory_Gives_The_Defaults)
+{
+    std::string garbage(4096, '\0');
+    for (size_t i = 0; i < garbage.size(); i++)
+        garbage[i] = char((i * 7919) & 0xFF);
+    Write_Ini(garbage);
+    wxTEST_DIALOG(Make_Frame(), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
+    EXPECT_TRUE(m_pFrame->Is_Logging());
+    Destroy_Frame();
+
+    m_Dir.Write("sim_corvena.ini", "");
+    wxTEST_DIALOG(Make_Frame(), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
+    EXPECT_TRUE(m_pFrame->Is_Logging());
+}
