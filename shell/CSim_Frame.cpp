@@ -1,6 +1,7 @@
 #include "shell/CSim_Frame.h"
 
 #include "shell/CSim_Config.h"
+#include "shell/CSim_Theme.h"
 #include "shell/Exercise_Settings.h"
 #include "shell/Command_Ids.h"
 #include "shell/File_Choice.h"
@@ -165,6 +166,9 @@ CSim_Frame::~CSim_Frame()
 void CSim_Frame::Change_Font_Size(int delta)
 {
     s_Font_Offset += delta;
+    for (wxWindow* page : m_Pages)
+        if (page->GetId() == ID_THEME)
+            static_cast<CSim_Theme*>(page)->Set_Font_Size(s_Font_Offset);
 }
 
 CSim_Frame* CSim_Frame::Get_Frame()

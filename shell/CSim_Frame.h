@@ -122,6 +122,8 @@ protected:
 
 private:
     void Open_Item(const wxTreeItemId& item);
+    void Open_Link(const wxString& link, wxHtmlWindow* source);
+    wxWindow* Item_Window(const wxTreeItemId& item) const;
     void Toggle_Pane(const wxString& name);
     bool Is_Pane_Shown(const wxString& name);
     void Delete_Catalogue();

@@ -1,9 +1,80 @@
-// The activity log of the main window.
+// The activity log of the main window: what the pupil did, when, and for
+// how long, held in memory and written when the window goes.
 
 #include "shell/CSim_Frame.h"
 
-void CSim_Frame::Start_Log() {}
-void CSim_Frame::Add_Log_Entry(const wxString&) {}
-bool CSim_Frame::Ask_Log_File() { return false; }
-bool CSim_Frame::Choose_Log_File() { return false; }
-bool CSim_Frame::Write_Log() { return false; }
+#include "common/Clock.h"
+#include "common/Record_File.h"
+#include "common/Text_Codec.h"
+#include "shell/File_Choice.h"
+#include "shell/Session_End.h"
+
+#include <wx/filedlg.h>
+#include <wx/msgdlg.h>
+
+namespace
+{
+    // Log times have whole-second resolution.
+    wxDateTime Log_Now()
+    {
+        wxDateTime now = Clock::Now();
+        now.SetMillisecond(0);
+        return now;
+    }
+}
+
+void CSim_Frame::Start_Log()
+{
+    if (!m_bDoLog)
+        return;
+    // The log runs in memory even when no file was chosen.
+    Ask_Log_File();
+    wxDateTime now = Log_Now();
+    m_Log = GetTitle() + "\nAufzeichung der Aktivitäten\nDatum: " + now.FormatISODate()
+            + "\nUhrzeit\tDauer\tAktivtität\n";
+    m_Last_Time = now;
+    Add_Log_Entry("Aufzeichnung gestartet");
+}
+
+void CSim_Frame::Add_Log_Entry(const wxString& text)
+{
+    if (!m_Last_Time.IsValid())
+        return;
+    wxDateTime now = Log_Now();
+    wxTimeSpan span = now - m_Last_Time;
+    m_Last_Time = now;
+    m_Log << now.FormatISOTime() << "\t" << span.Format("%H:%M:%S") << "\t" << text << "\n";
+}
+
+bool CSim_Frame::Choose_Log_File()
+{
+    if (m_Log_File.empty())
+        m_Log_File = Choose_File("Aktivitätsprofil speichern", wxEmptyString, "activity.log", "log",
+                                 "Log-Dateien (*.log)|*.log|Alle Dateien|*.*",
+                                 wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    if (!m_Log_File.empty() && Can_Write_File(m_Log_File))
+        return true;
+    m_Log_File.clear();
+    return false;
+}
+
+bool CSim_Frame::Ask_Log_File()
+{
+    while (!Choose_Log_File())
+    {
+        if (Is_Session_Ending())
+            return false;
+        if (wxMessageBox("Soll wirklich kein Aktivitätsprofil erstellt werden ?", GetTitle(),
+                         wxYES_NO, this) == wxYES)
+            return false;
+    }
+    return true;
+}
+
+bool CSim_Frame::Write_Log()
+{
+    // Without a file nobody is asked while the session ends by a signal.
+    if (m_Log_File.empty() && (Is_Session_Ending() || !Ask_Log_File()))
+        return false;
+    return Write_Record_File(m_Log_File, Encode_Windows_1252(m_Log));
+}

@@ -1,54 +1,157 @@
-// Navigation of the main window: the tree of content pages.
+// Navigation of the main window: the tree of content pages, opening items,
+// the time-out, the history, page logging and link clicks.
 
 #include "shell/CSim_Frame.h"
 
-#include <wx/html/htmlwin.h>
-#include <wx/timer.h>
+#include "shell/Command_Ids.h"
+#include "shell/CSim_Theme.h"
+#include "shell/CSim_Themes.h"
+#include "shell/Link_Launcher.h"
 
-void CSim_Frame::Load_Themes(const wxString&)
+#include <wx/filename.h>
+#include <wx/html/htmlwin.h>
+#include <wx/mimetype.h>
+#include <wx/msgdlg.h>
+#include <wx/timer.h>
+#include <wx/uri.h>
+
+namespace
+{
+    /// The content page a tree item stands for.
+    class CTC_Data : public wxTreeItemData
+    {
+    public:
+        explicit CTC_Data(wxWindow* window) : m_pWindow(window) {}
+        wxWindow* m_pWindow;
+    };
+
+    const wxColour s_Locked_Colour(127, 127, 127);
+    const wxColour s_Open_Colour(0, 0, 0);
+
+    bool Has_Web_Scheme(const wxString& link)
+    {
+        wxString scheme = link.BeforeFirst(':').Lower();
+        return link.Contains(":") && (scheme == "http" || scheme == "https" || scheme == "ftp"
+                                      || scheme == "mailto");
+    }
+}
+
+wxWindow* CSim_Frame::Item_Window(const wxTreeItemId& item) const
+{
+    if (!item.IsOk())
+        return nullptr;
+    CTC_Data* data = static_cast<CTC_Data*>(m_pTree->GetItemData(item));
+    return data ? data->m_pWindow : nullptr;
+}
+
+void CSim_Frame::Load_Themes(const wxString& path)
 {
     Clear_Themes();
+    m_pThemes = new CSim_Themes(this, path);
+    SetTitle(m_pThemes->Get_Name());
+    Add_Theme_Tree(wxTreeItemId(), 0, m_pThemes->Get_Root());
+    wxTreeItemId root = m_pTree->GetRootItem();
+    m_Glossar_Item = wxTreeItemId();
+    if (root.IsOk())
+    {
+        m_pTree->Expand(root);
+        m_pTree->SelectItem(root);
+    }
 }
 
 void CSim_Frame::Clear_Themes()
 {
     m_pTree->DeleteAllItems();
     m_Pages.clear();
+    m_Current_Item = wxTreeItemId();
+    m_Glossar_Item = wxTreeItemId();
+    Delete_Catalogue();
 }
 
-wxTreeItemId CSim_Frame::Add_Content_Page(const wxTreeItemId& parent, int, wxWindow*, const wxString&)
+void CSim_Frame::Delete_Catalogue()
 {
-    return parent;
+    delete m_pThemes;
+    m_pThemes = nullptr;
 }
 
-wxTreeItemId CSim_Frame::Add_Theme_Tree(const wxTreeItemId& parent, int, CSim_Theme*)
+wxTreeItemId CSim_Frame::Add_Content_Page(const wxTreeItemId& parent, int image, wxWindow* window,
+                                          const wxString& title)
 {
-    return parent;
+    if (!window)
+        return parent;
+    m_Pages.push_back(window);
+    m_Manager.AddPane(window, wxAuiPaneInfo().Name(wxString::Format("CONTENT_%02d", int(m_Pages.size())))
+                                  .CenterPane().CaptionVisible(false).PaneBorder(false)
+                                  .Floatable(false).Resizable(true).Hide());
+    if (m_pTree->GetRootItem().IsOk())
+        return m_pTree->AppendItem(parent, title, image, -1, new CTC_Data(window));
+    return m_pTree->AddRoot(title, image, -1, new CTC_Data(window));
 }
 
-wxTreeItemId CSim_Frame::Get_Prev_Item(const wxTreeItemId&) const
+wxTreeItemId CSim_Frame::Add_Theme_Tree(const wxTreeItemId& parent, int depth, CSim_Theme* theme)
 {
-    return wxTreeItemId();
+    if (!theme)
+        return parent;
+    wxTreeItemId item = Add_Content_Page(parent, depth < 2 ? depth : 2, theme, theme->Get_Name());
+    for (int i = 0; i < theme->Get_Child_Count(); i++)
+        Add_Theme_Tree(item, depth + 1, theme->Get_Child(i));
+    m_pTree->Expand(item);
+    if (Is_Locked(item))
+        m_pTree->SetItemTextColour(item, s_Locked_Colour);
+    return item;
+}
+
+wxTreeItemId CSim_Frame::Get_Prev_Item(const wxTreeItemId& item) const
+{
+    if (!item.IsOk())
+        return wxTreeItemId();
+    wxTreeItemId prev = m_pTree->GetPrevSibling(item);
+    if (!prev.IsOk())
+        return item == m_pTree->GetRootItem() ? wxTreeItemId() : m_pTree->GetItemParent(item);
+    if (m_pTree->ItemHasChildren(prev))
+        return m_pTree->GetLastChild(prev);
+    return prev;
 }
 
 wxTreeItemId CSim_Frame::Get_Next_Item() const
 {
+    wxTreeItemId item = m_pTree->GetSelection();
+    if (!item.IsOk())
+        return wxTreeItemId();
+    if (m_pTree->ItemHasChildren(item))
+    {
+        wxTreeItemIdValue cookie;
+        return m_pTree->GetFirstChild(item, cookie);
+    }
+    // The next visible item after one without children: the next sibling of
+    // the nearest ancestor that has one (the ancestors of the selection are
+    // expanded).
+    for (wxTreeItemId up = item; up.IsOk() && up != m_pTree->GetRootItem(); up = m_pTree->GetItemParent(up))
+    {
+        wxTreeItemId next = m_pTree->GetNextSibling(up);
+        if (next.IsOk())
+            return next;
+    }
     return wxTreeItemId();
 }
 
-CSim_Theme* CSim_Frame::Get_Theme(const wxTreeItemId&) const
+CSim_Theme* CSim_Frame::Get_Theme(const wxTreeItemId& item) const
 {
-    return nullptr;
+    wxWindow* window = Item_Window(item);
+    if (!window || window->GetId() != ID_THEME)
+        return nullptr;
+    return static_cast<CSim_Theme*>(window);
 }
 
-bool CSim_Frame::Has_TimeOut(const wxTreeItemId&) const
+bool CSim_Frame::Has_TimeOut(const wxTreeItemId& item) const
 {
-    return false;
+    CSim_Theme* theme = Get_Theme(item);
+    return theme && theme->Get_TimeOut() > 0;
 }
 
-bool CSim_Frame::Is_Locked(const wxTreeItemId&) const
+bool CSim_Frame::Is_Locked(const wxTreeItemId& item) const
 {
-    return false;
+    return Get_Theme(item) && Has_TimeOut(Get_Prev_Item(item));
 }
 
 void CSim_Frame::Show_Tasks(bool show)
@@ -60,15 +163,154 @@ void CSim_Frame::Show_Tasks(bool show)
     m_Manager.Update();
 }
 
+void CSim_Frame::On_Tree_Sel_Changing(wxTreeEvent& event)
+{
+    if (event.GetEventObject() == m_pTree && Is_Locked(event.GetItem()))
+        event.Veto();
+}
 
-void CSim_Frame::On_Timer(wxTimerEvent&) {}
-void CSim_Frame::On_Link_Clicked(wxHtmlLinkEvent&) {}
-void CSim_Frame::On_Tree_Sel_Changing(wxTreeEvent&) {}
-void CSim_Frame::On_Tree_Sel_Changed(wxTreeEvent&) {}
-void CSim_Frame::On_Page_Changed(wxAuiNotebookEvent& event) { event.Skip(); }
-void CSim_Frame::Stop_Simulations() {}
-void CSim_Frame::Delete_Catalogue() {}
-void CSim_Frame::Show_Selftest() {}
-void CSim_Frame::Show_Reflections() {}
-bool CSim_Frame::Has_Selftest() const { return false; }
-bool CSim_Frame::Has_Reflections() const { return false; }
+void CSim_Frame::On_Tree_Sel_Changed(wxTreeEvent& event)
+{
+    if (event.GetEventObject() == m_pTree)
+        Open_Item(event.GetItem());
+}
+
+void CSim_Frame::Open_Item(const wxTreeItemId& item)
+{
+    if (!item.IsOk() || item == m_Current_Item)
+        return;
+    Stop_Simulations();
+    m_Current_Item = item;
+
+    wxWindow* window = Item_Window(item);
+    CSim_Theme* theme = Get_Theme(item);
+    if (window)
+    {
+        for (wxWindow* page : m_Pages)
+            m_Manager.GetPane(page).Show(page == window);
+        bool tasks = theme && !theme->Get_Tasks().empty();
+        m_pTasks->SetPage(tasks ? theme->Get_Tasks() : wxString("Keine Aufgabe"));
+        Show_Tasks(tasks);
+    }
+    wxString label = m_pTree->GetItemText(item);
+    SetStatusText(label);
+    Add_Log_Entry(label);
+    m_History.Push(item);
+    m_Manager.Update();
+
+    if (theme)
+    {
+        if (!theme->Get_Hint().empty())
+            wxMessageBox(theme->Get_Hint(), "Hinweis", wxOK | wxCENTRE);
+        if (theme->Get_TimeOut() > 0)
+        {
+            m_Elapsed = 0;
+            m_pTimer->Start(1000);
+        }
+    }
+}
+
+void CSim_Frame::On_Timer(wxTimerEvent& event)
+{
+    if (!m_pTimer || !m_pTimer->IsRunning())
+        return;
+    m_Elapsed += event.GetInterval();
+    CSim_Theme* theme = Get_Theme(m_Current_Item);
+    if (!theme || m_Elapsed < theme->Get_TimeOut())
+        return;
+    m_pTimer->Stop();
+    // The minimum stay counts once per run.
+    theme->Clear_TimeOut();
+    m_pTree->SetItemTextColour(m_Current_Item, s_Open_Colour);
+    wxTreeItemId next = Get_Next_Item();
+    if (!next.IsOk())
+        return;
+    m_pTree->SetItemTextColour(next, s_Open_Colour);
+    wxWindow* window = Item_Window(next);
+    if (window && window->GetId() != ID_THEME)
+        m_bReflections_Open = true;
+}
+
+void CSim_Frame::On_Page_Changed(wxAuiNotebookEvent& event)
+{
+    event.Skip();
+    wxTreeItemId item = m_pTree->GetSelection();
+    wxAuiNotebook* notebook = dynamic_cast<wxAuiNotebook*>(Item_Window(item));
+    int page = event.GetSelection();
+    if (!notebook || page < 0 || size_t(page) >= notebook->GetPageCount())
+        return;
+    Add_Log_Entry(wxString::Format("%s - %s", m_pTree->GetItemText(item), notebook->GetPageText(page)));
+}
+
+void CSim_Frame::On_Link_Clicked(wxHtmlLinkEvent& event)
+{
+    // Not passed on: no HTML window follows a link by itself.
+    wxString link = event.GetLinkInfo().GetHref();
+    if (link.Left(10).CmpNoCase("glossar://") == 0)
+    {
+        if (m_Glossar_Item.IsOk() && m_pThemes->Show_Glossar_Entry(link.Mid(10)))
+            m_pTree->SelectItem(m_Glossar_Item);
+        return;
+    }
+    Open_Link(link, dynamic_cast<wxHtmlWindow*>(event.GetEventObject()));
+}
+
+void CSim_Frame::Open_Link(const wxString& link, wxHtmlWindow* source)
+{
+    // A relative link of a page loaded from a file names a file beside it.
+    wxString target = link;
+    if (source && !link.Contains(":") && !link.StartsWith("/") && !source->GetOpenedPage().empty())
+    {
+        wxString page = wxFileSystem::URLToFileName(source->GetOpenedPage()).GetFullPath();
+        if (!page.empty())
+        {
+            wxFileName file(wxURI::Unescape(link));
+            file.MakeAbsolute(wxFileName(page).GetPath());
+            target = file.GetFullPath();
+        }
+    }
+
+    wxString ext = wxFileName(target.BeforeFirst('?').BeforeFirst('#')).GetExt();
+    wxFileType* type = ext.empty() ? nullptr : wxTheMimeTypesManager->GetFileTypeFromExtension(ext);
+    if (!type)
+    {
+        // Web pages rarely end in a file name with an extension; they go to
+        // the desktop's browser.
+        if (Has_Web_Scheme(link))
+        {
+            Add_Log_Entry(wxString::Format("URL-Aufruf: %s", link));
+            Launch_Link({Link_Launch::Browser, link});
+        }
+        return;
+    }
+    Add_Log_Entry(wxString::Format("URL-Aufruf: %s", link));
+    wxString command;
+    if (type->GetOpenCommand(&command, wxFileType::MessageParameters(target, wxEmptyString)) && !command.empty())
+        Launch_Link({Link_Launch::Command, command});
+    delete type;
+}
+
+void CSim_Frame::Stop_Simulations()
+{
+    if (m_pThemes && m_pThemes->Get_Root())
+        m_pThemes->Get_Root()->Stop_Simulations();
+}
+
+bool CSim_Frame::Has_Selftest() const
+{
+    return m_pThemes && m_pThemes->Get_Selftest();
+}
+
+bool CSim_Frame::Has_Reflections() const
+{
+    return m_pThemes && m_pThemes->Get_Reflections();
+}
+
+void CSim_Frame::Show_Selftest()
+{
+}
+
+void CSim_Frame::Show_Reflections()
+{
+}
+

@@ -28,13 +28,17 @@ TEST_F(Frame, Without_Start_File_Asks_For_The_Course)
 {
     wxString title, directory;
     long style = 0;
+    // Then, with the log on and no log file, the log's save dialog and the
+    // question whether really no log should be kept.
     wxTEST_DIALOG(Make_Frame(),
                   Expect_File_Dialog([&](wxFileDialog* d) {
                       title = d->GetMessage();
                       directory = d->GetDirectory();
                       style = d->GetWindowStyle();
                       return wxID_CANCEL;
-                  }));
+                  }),
+                  wxExpectModal<wxFileDialog>("", wxID_CANCEL),
+                  wxExpectModal<wxMessageDialog>(wxYES));
     ASSERT_NE(m_pFrame, nullptr);
     EXPECT_EQ(title, wxString::FromUTF8("Inhalt öffnen"));
     EXPECT_TRUE(style & wxFD_OPEN);
@@ -45,6 +49,9 @@ TEST_F(Frame, Without_Start_File_Asks_For_The_Course)
     EXPECT_TRUE(m_pFrame->Get_Notes_File().empty());
     EXPECT_FALSE(m_pFrame->Get_Manager().GetPane("notepad").IsShown());
     EXPECT_EQ(CSim_Frame::Get_Font_Offset(), 0);
+    // At the end the same cycle once more before writing.
+    wxTEST_DIALOG(Destroy_Frame(), wxExpectModal<wxFileDialog>("", wxID_CANCEL),
+                  wxExpectModal<wxMessageDialog>(wxYES));
 }
 
 TEST_F(Frame, Builds_Panes_Menus_And_Tools)
@@ -261,12 +268,17 @@ TEST_F(Frame, Start_File_That_Is_Binary_Or_A_Directory_Gives_The_Defaults)
     std::string garbage(4096, '\0');
     for (size_t i = 0; i < garbage.size(); i++)
         garbage[i] = char((i * 7919) & 0xFF);
-    Write_Ini(garbage);
-    wxTEST_DIALOG(Make_Frame(), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
-    EXPECT_TRUE(m_pFrame->Is_Logging());
-    Destroy_Frame();
-
-    m_Dir.Write("sim_corvena.ini", "");
-    wxTEST_DIALOG(Make_Frame(), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
-    EXPECT_TRUE(m_pFrame->Is_Logging());
+    for (const std::string& content : {garbage, std::string()})
+    {
+        Write_Ini(content);
+        // No course named, the log on without a file: three dialogs at start,
+        // two at the end.
+        wxTEST_DIALOG(Make_Frame(), wxExpectModal<wxFileDialog>("", wxID_CANCEL),
+                      wxExpectModal<wxFileDialog>("", wxID_CANCEL),
+                      wxExpectModal<wxMessageDialog>(wxYES));
+        EXPECT_TRUE(m_pFrame->Is_Logging());
+        EXPECT_TRUE(m_pFrame->Get_Log_File().empty());
+        wxTEST_DIALOG(Destroy_Frame(), wxExpectModal<wxFileDialog>("", wxID_CANCEL),
+                      wxExpectModal<wxMessageDialog>(wxYES));
+    }
 }

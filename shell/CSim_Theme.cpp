@@ -1,0 +1,164 @@
+#include "shell/CSim_Theme.h"
+
+#include "common/Text_Codec.h"
+#include "shell/CSim_Config.h"
+#include "shell/Command_Ids.h"
+#include "shell/Exercise_Settings.h"
+#include "shell/Link_Rewriting.h"
+
+#include <climits>
+#include <wx/artprov.h>
+#include <wx/filename.h>
+#include <wx/html/htmlwin.h>
+#include <wx/log.h>
+
+namespace
+{
+    wxBitmap Page_Icon(const char* id)
+    {
+        return wxArtProvider::GetBitmap(id, wxART_OTHER, wxSize(20, 20));
+    }
+
+    wxString Directory_Of(const wxString& file)
+    {
+        return wxFileName(file).GetPath(wxPATH_GET_VOLUME);
+    }
+}
+
+CSim_Theme::CSim_Theme(wxWindow* parent, CSim_Config& config)
+    : wxAuiNotebook(parent, ID_THEME, wxDefaultPosition, wxDefaultSize,
+                    wxAUI_NB_SCROLL_BUTTONS | wxAUI_NB_WINDOWLIST_BUTTON),
+      m_nChildren(0), m_Children(nullptr), m_TimeOut(0),
+      m_pContent(nullptr), m_pSimulation(nullptr), m_pExercise(nullptr)
+{
+    config.Read("Name", &m_Name, "Unbenannt");
+    config.Read("Hint", &m_Hint);
+
+    long seconds;
+    config.Read("TimeOut", &seconds, Get_Default_TimeOut());
+    // Held in milliseconds; a course's huge value stays a long stay.
+    long long ms = (long long)seconds * 1000;
+    m_TimeOut = ms > INT_MAX ? INT_MAX : ms < INT_MIN ? INT_MIN : int(ms);
+
+    Add_Content_Page(config);
+    Add_Simulation_Page(config);
+    Read_Tasks(config);
+    Add_Exercise_Page(config);
+    if (GetPageCount() == 0)
+        Add_Problem_Page();
+
+    wxString path = config.Get_Path();
+    wxString group;
+    long cookie;
+    for (bool more = config.Get_First_Group(&group, &cookie); more; more = config.Get_Next_Group(&group, &cookie))
+    {
+        config.Set_Path(group);
+        Add_Child(parent, config);
+        config.Set_Path(path);
+    }
+}
+
+CSim_Theme::~CSim_Theme()
+{
+    if (m_Library.IsLoaded())
+        Remove_Simulation_Pages();
+    while (GetPageCount() > 0)
+        DeletePage(0);
+    m_pContent = nullptr;
+    m_pSimulation = nullptr;
+    m_pExercise = nullptr;
+    delete[] m_Children;
+    m_Children = nullptr;
+    if (m_Library.IsLoaded())
+        m_Library.Unload();
+}
+
+void CSim_Theme::Add_Child(wxWindow* parent, CSim_Config& config)
+{
+    CSim_Theme** children = new CSim_Theme*[m_nChildren + 1];
+    for (int i = 0; i < m_nChildren; i++)
+        children[i] = m_Children[i];
+    delete[] m_Children;
+    m_Children = children;
+    m_Children[m_nChildren++] = new CSim_Theme(parent, config);
+}
+
+wxHtmlWindow* CSim_Theme::New_Html_Window()
+{
+    return new wxHtmlWindow(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                            wxHW_SCROLLBAR_AUTO, "htmlWindow");
+}
+
+void CSim_Theme::Add_Content_Page(CSim_Config& config)
+{
+    wxString file;
+    if (!config.Read_File("Content", &file))
+        return;
+    m_pContent = New_Html_Window();
+    AddPage(m_pContent, "Inhalt", false, Page_Icon(wxART_NORMAL_FILE));
+
+    // The toolkit reports a page it cannot load in a message box; a broken
+    // course page simply stays empty.
+    wxLogNull quiet;
+    if (!m_pContent->LoadFile(wxFileName(file)))
+        return;
+
+    // The toolkit loaded the page for its base location, so relative links
+    // and pictures resolve against the file. "./" references are made
+    // absolute in the text, and HTML text is handed over in any case because
+    // course pages are Windows-1252 or UTF-8 whatever the session's locale.
+    wxString text;
+    if (!Read_Course_Text(file, text))
+        return;
+    wxString ext = wxFileName(file).GetExt().Lower();
+    bool html = ext == "htm" || ext == "html" || ext == "xhtml";
+    if (Rewrite_Content_Links(text, Directory_Of(file)) > 0 || html)
+        m_pContent->SetPage(text);
+}
+
+void CSim_Theme::Add_Simulation_Page(CSim_Config&)
+{
+}
+
+void CSim_Theme::Read_Tasks(CSim_Config& config)
+{
+    wxString file;
+    if (!config.Read_File("Tasks", &file))
+        return;
+    wxString text;
+    if (!Read_Course_Text(file, text))
+        return;
+    m_Tasks += text;
+    Rewrite_Task_Links(m_Tasks, Directory_Of(file));
+}
+
+void CSim_Theme::Add_Exercise_Page(CSim_Config&)
+{
+}
+
+void CSim_Theme::Add_Problem_Page()
+{
+    wxHtmlWindow* page = New_Html_Window();
+    AddPage(page, "Problem", false, Page_Icon(wxART_ERROR));
+    page->SetPage("<html><body>" + wxString::Format("<h1>%s</h1>", m_Name)
+                  + "<hr><p>fehlerhafte Konfiguration</p>" + "</body></html>");
+}
+
+void CSim_Theme::Remove_Simulation_Pages()
+{
+}
+
+void CSim_Theme::Stop_Simulations()
+{
+    for (int i = 0; i < m_nChildren; i++)
+        m_Children[i]->Stop_Simulations();
+}
+
+void CSim_Theme::Set_Font_Size(int offset)
+{
+    if (!m_pContent)
+        return;
+    int sizes[7];
+    Html_Font_Sizes(offset, sizes);
+    m_pContent->SetFonts(wxEmptyString, wxEmptyString, sizes);
+}

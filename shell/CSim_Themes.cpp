@@ -1,0 +1,68 @@
+#include "shell/CSim_Themes.h"
+
+#include "shell/CSim_Config.h"
+#include "shell/CSim_Theme.h"
+#include "shell/Exercise_Settings.h"
+
+#include <algorithm>
+#include <climits>
+
+CSim_Themes::CSim_Themes(wxWindow* parent, const wxString& path)
+    : m_pRoot(nullptr), m_pGlossar(nullptr), m_pSelftest(nullptr), m_pReflections(nullptr)
+{
+    CSim_Config config(path);
+    config.Read("/General/Name", &m_Name, "Sim-Corvena");
+    Read_Settings(config);
+
+    // The activities come before the themes, so every theme sees the final
+    // settings.
+    Create_Glossar(parent, config);
+    Create_Selftest(parent, config);
+    Create_Reflections(parent, config);
+
+    config.Set_Path("/Themes");
+    m_pRoot = new CSim_Theme(parent, config);
+}
+
+CSim_Themes::~CSim_Themes()
+{
+}
+
+void CSim_Themes::Read_Settings(CSim_Config& config)
+{
+    long seconds = 0;
+    config.Read("/General/TimeOut", &seconds);
+    Set_Default_TimeOut(int(std::max<long>(INT_MIN, std::min<long>(INT_MAX, seconds))));
+
+    wxString text;
+    if (config.Read("/General/Exercises/Text_Okay", &text))
+        Set_Exercise_Text(1, text);
+    if (config.Read("/General/Exercises/Text_Failed", &text))
+        Set_Exercise_Text(2, text);
+
+    const char* keys[3] = {"/General/Exercises/Show", "/General/Exercises/Button_Show",
+                           "/General/Exercises/Button_Reset"};
+    for (int i = 0; i < 3; i++)
+    {
+        long value;
+        if (config.Read(keys[i], &value))
+            Set_Exercise_Flag(i + 1, value != 0);
+    }
+}
+
+void CSim_Themes::Create_Glossar(wxWindow*, CSim_Config&)
+{
+}
+
+void CSim_Themes::Create_Selftest(wxWindow*, CSim_Config&)
+{
+}
+
+void CSim_Themes::Create_Reflections(wxWindow*, CSim_Config&)
+{
+}
+
+bool CSim_Themes::Show_Glossar_Entry(const wxString&)
+{
+    return false;
+}
