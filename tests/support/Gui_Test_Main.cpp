@@ -14,6 +14,7 @@
 
 #include "common/Clock.h"
 #include "common/Text_Codec.h"
+#include "simframe/src/Tirsal_Testing.h"
 
 namespace
 {
@@ -53,7 +54,7 @@ namespace
     // Each test starts on the system clock, whatever the previous one set.
     class Clock_Reset : public testing::EmptyTestEventListener
     {
-        void OnTestStart(const testing::TestInfo&) override { Clock::Use_System(); }
+        void OnTestStart(const testing::TestInfo&) override { Clock::Use_System(); Tirsal_Use_System_Clock(); }
     };
 
     class Test_App : public wxApp

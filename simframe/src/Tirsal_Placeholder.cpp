@@ -1,1 +1,0 @@
-#include "tirsal/Tirsal_Export.h"
