@@ -1,0 +1,217 @@
+#include "activities/CSim_Glossar.h"
+
+#include "tests/support/Gui_Helpers.h"
+#include "tests/support/Temp_Dir.h"
+
+#include <chrono>
+#include <gtest/gtest.h>
+#include <random>
+#include <unistd.h>
+#include <wx/frame.h>
+#include <wx/html/htmlwin.h>
+#include <wx/image.h>
+#include <wx/log.h>
+
+namespace
+{
+    // A frame that holds the glossary as the main window does.
+    struct Glossar_Frame
+    {
+        explicit Glossar_Frame(const wxString& file)
+        {
+            frame = new wxFrame(nullptr, wxID_ANY, "Lexikon", wxDefaultPosition, wxSize(800, 600));
+            glossar = new CSim_Glossar(frame, file);
+            frame->Show();
+            Process_Events();
+        }
+        ~Glossar_Frame()
+        {
+            frame->Destroy();
+            Process_Events();
+        }
+
+        std::vector<wxString> Labels() const
+        {
+            std::vector<wxString> labels;
+            for (size_t i = 0; i < glossar->GetPageCount(); i++)
+                labels.push_back(glossar->GetPageText(i));
+            return labels;
+        }
+
+        wxHtmlWindow* Page(size_t i) const { return dynamic_cast<wxHtmlWindow*>(glossar->GetPage(i)); }
+
+        wxFrame* frame;
+        CSim_Glossar* glossar;
+    };
+
+    // Counts the warnings and errors that would reach the pupil as a box.
+    class Counting_Log : public wxLog
+    {
+    public:
+        Counting_Log() : m_pOld(wxLog::SetActiveTarget(this)) {}
+        ~Counting_Log() override { wxLog::SetActiveTarget(m_pOld); }
+        int Count() const { return m_Count; }
+
+    protected:
+        void DoLogRecord(wxLogLevel level, const wxString&, const wxLogRecordInfo&) override
+        {
+            if (level <= wxLOG_Warning)
+                m_Count++;
+        }
+
+    private:
+        wxLog* m_pOld;
+        int m_Count = 0;
+    };
+
+    // Finds a cell of the given size anywhere below cell.
+    bool Has_Cell_Of_Size(const wxHtmlCell* cell, int width, int height)
+    {
+        for (; cell; cell = cell->GetNext())
+        {
+            if (cell->GetWidth() == width && cell->GetHeight() == height && !cell->GetFirstChild())
+                return true;
+            if (Has_Cell_Of_Size(cell->GetFirstChild(), width, height))
+                return true;
+        }
+        return false;
+    }
+
+    struct In_Directory
+    {
+        explicit In_Directory(const char* dir)
+        {
+            if (getcwd(m_Old, sizeof m_Old) && chdir(dir) == 0)
+                m_bChanged = true;
+        }
+        ~In_Directory()
+        {
+            if (m_bChanged && chdir(m_Old) != 0)
+                ADD_FAILURE() << "cannot return to " << m_Old;
+        }
+        char m_Old[4096];
+        bool m_bChanged = false;
+    };
+}
+
+TEST(Glossar_Window, Shows_One_Html_Page_Per_Page_With_Its_Label)
+{
+    Temp_Dir dir;
+    dir.Write("lexikon.txt",
+              "<Hecht>{Ein Raubfisch.}<Aal>{Wandert zum Laichen ins Meer.}"
+              "<*Zellen>{Bausteine aller Lebewesen.}<Alge>{Ein Produzent.}<hecht>{klein}");
+    Glossar_Frame f(dir.File("lexikon.txt"));
+    EXPECT_TRUE(f.glossar->Has_Pages());
+    EXPECT_EQ(f.Labels(), std::vector<wxString>({"A", "H", "Zellen", "h"}));
+    for (size_t i = 0; i < f.glossar->GetPageCount(); i++)
+    {
+        ASSERT_TRUE(f.Page(i));
+        EXPECT_EQ(f.Page(i)->GetName(), "htmlWindow");
+    }
+    wxString text = f.Page(0)->ToText();
+    EXPECT_NE(text.find("Aal"), wxString::npos);
+    EXPECT_LT(text.find("Aal"), text.find("Alge"));
+    EXPECT_EQ(f.Page(2)->ToText().find("*"), wxString::npos);
+
+    // Deleting the notebook deletes its pages first; the frame's other
+    // children are untouched.
+    wxWindow* page = f.Page(1);
+    bool page_destroyed = false;
+    page->Bind(wxEVT_DESTROY, [&](wxWindowDestroyEvent& e) { page_destroyed |= e.GetEventObject() == page; e.Skip(); });
+    delete f.glossar;
+    f.glossar = nullptr;
+    EXPECT_TRUE(page_destroyed);
+    EXPECT_TRUE(f.frame->GetChildren().empty());
+}
+
+TEST(Glossar_Window, Shows_Pictures_Beside_The_Glossary_Whatever_The_Working_Directory)
+{
+    Temp_Dir dir;
+    wxImage picture(37, 23);
+    picture.SetRGB(wxRect(0, 0, 37, 23), 200, 40, 40);
+    dir.Make_Dir("kurs/lexikon");
+    ASSERT_TRUE(picture.SaveFile(dir.File("kurs/lexikon/teich.png"), wxBITMAP_TYPE_PNG));
+    dir.Write("kurs/lexikon/lexikon.txt",
+              "<Teich>{<img src=\"GLOSSAR_PATH/teich.png\"> Ein kleines Gew\xE4sser.}"
+              "<T\xFCmpel>{<img src=\"GLOSSAR_PATH/fehlt.png\"><img src=\"GLOSSAR_PATH/lexikon.txt\">}");
+    In_Directory elsewhere("/");
+    Counting_Log log;
+    Glossar_Frame f(dir.File("kurs/lexikon/lexikon.txt"));
+    ASSERT_EQ(f.glossar->GetPageCount(), 1u);
+    EXPECT_TRUE(Has_Cell_Of_Size(f.Page(0)->GetInternalRepresentation(), 37, 23));
+    // The missing picture and the one that is no image show no error box.
+    f.glossar->Set_Font_Offset(2);
+    EXPECT_EQ(log.Count(), 0);
+}
+
+TEST(Glossar_Window, Font_Offset_Relays_Every_Page)
+{
+    Temp_Dir dir;
+    dir.Write("lexikon.txt", "<Algen>{Algen betreiben Fotosynthese.}<Beute>{Wird gefressen.}");
+    Glossar_Frame f(dir.File("lexikon.txt"));
+    ASSERT_EQ(f.glossar->GetPageCount(), 2u);
+    auto heights = [&] {
+        std::vector<int> h;
+        for (size_t i = 0; i < 2; i++)
+            h.push_back(f.Page(i)->GetInternalRepresentation()->GetHeight());
+        return h;
+    };
+    std::vector<int> normal = heights();
+    f.glossar->Set_Font_Offset(8);
+    std::vector<int> larger = heights();
+    f.glossar->Set_Font_Offset(-6);
+    std::vector<int> smaller = heights();
+    for (size_t i = 0; i < 2; i++)
+    {
+        EXPECT_GT(larger[i], normal[i]) << "page " << i;
+        EXPECT_LT(smaller[i], normal[i]) << "page " << i;
+    }
+}
+
+TEST(Glossar_Window, Stays_Empty_Or_Quiet_On_Bad_Files)
+{
+    Temp_Dir dir;
+    {
+        Glossar_Frame missing(dir.File("fehlt.txt"));
+        EXPECT_FALSE(missing.glossar->Has_Pages());
+        missing.glossar->Set_Font_Offset(-6);
+    }
+    for (const char* bytes : {"", "<", "<>{}", "nur Text ohne Klammern"})
+    {
+        dir.Write("leer.txt", bytes);
+        Glossar_Frame empty(dir.File("leer.txt"));
+        EXPECT_FALSE(empty.glossar->Has_Pages()) << bytes;
+    }
+    {
+        dir.Write("format.txt", "<%s%n>{%s %n %x}");
+        Glossar_Frame format(dir.File("format.txt"));
+        ASSERT_EQ(format.Labels(), std::vector<wxString>({"%"}));
+        EXPECT_NE(format.Page(0)->ToText().find("%s %n %x"), wxString::npos);
+    }
+    {
+        std::mt19937 random(17);
+        std::string garbage(100000, '\0');
+        for (char& c : garbage)
+            c = char(random() % 256);
+        dir.Write("binaer.txt", garbage);
+        auto start = std::chrono::steady_clock::now();
+        Glossar_Frame binary(dir.File("binaer.txt"));
+        EXPECT_TRUE(binary.glossar->Has_Pages());
+        EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 20.0);
+    }
+}
+
+TEST(Glossar_Window, Builds_Fifty_Thousand_Entries)
+{
+    Temp_Dir dir;
+    std::string text;
+    for (int i = 0; i < 50000; i++)
+        text += std::string("<") + char('A' + i % 26) + " Eintrag " + std::to_string(i) + ">{Text " +
+                std::to_string(i) + "}\n";
+    dir.Write("gross.txt", text);
+    auto start = std::chrono::steady_clock::now();
+    Glossar_Frame f(dir.File("gross.txt"));
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_EQ(f.glossar->GetPageCount(), 26u);
+    EXPECT_LT(seconds, 30.0);
+}
