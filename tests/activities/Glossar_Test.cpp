@@ -1,16 +1,15 @@
 #include "activities/CSim_Glossar.h"
 
+#include "tests/activities/Activity_Helpers.h"
 #include "tests/support/Gui_Helpers.h"
 #include "tests/support/Temp_Dir.h"
 
 #include <chrono>
 #include <gtest/gtest.h>
 #include <random>
-#include <unistd.h>
 #include <wx/frame.h>
 #include <wx/html/htmlwin.h>
 #include <wx/image.h>
-#include <wx/log.h>
 
 namespace
 {
@@ -44,26 +43,6 @@ namespace
         CSim_Glossar* glossar;
     };
 
-    // Counts the warnings and errors that would reach the pupil as a box.
-    class Counting_Log : public wxLog
-    {
-    public:
-        Counting_Log() : m_pOld(wxLog::SetActiveTarget(this)) {}
-        ~Counting_Log() override { wxLog::SetActiveTarget(m_pOld); }
-        int Count() const { return m_Count; }
-
-    protected:
-        void DoLogRecord(wxLogLevel level, const wxString&, const wxLogRecordInfo&) override
-        {
-            if (level <= wxLOG_Warning)
-                m_Count++;
-        }
-
-    private:
-        wxLog* m_pOld;
-        int m_Count = 0;
-    };
-
     // Finds a cell of the given size anywhere below cell.
     bool Has_Cell_Of_Size(const wxHtmlCell* cell, int width, int height)
     {
@@ -76,22 +55,6 @@ namespace
         }
         return false;
     }
-
-    struct In_Directory
-    {
-        explicit In_Directory(const char* dir)
-        {
-            if (getcwd(m_Old, sizeof m_Old) && chdir(dir) == 0)
-                m_bChanged = true;
-        }
-        ~In_Directory()
-        {
-            if (m_bChanged && chdir(m_Old) != 0)
-                ADD_FAILURE() << "cannot return to " << m_Old;
-        }
-        char m_Old[4096];
-        bool m_bChanged = false;
-    };
 }
 
 TEST(Glossar_Window, Shows_One_Html_Page_Per_Page_With_Its_Label)
@@ -135,7 +98,7 @@ TEST(Glossar_Window, Shows_Pictures_Beside_The_Glossary_Whatever_The_Working_Dir
               "<Teich>{<img src=\"GLOSSAR_PATH/teich.png\"> Ein kleines Gew\xE4sser.}"
               "<T\xFCmpel>{<img src=\"GLOSSAR_PATH/fehlt.png\"><img src=\"GLOSSAR_PATH/lexikon.txt\">}");
     In_Directory elsewhere("/");
-    Counting_Log log;
+    Log_Counter log;
     Glossar_Frame f(dir.File("kurs/lexikon/lexikon.txt"));
     ASSERT_EQ(f.glossar->GetPageCount(), 1u);
     EXPECT_TRUE(Has_Cell_Of_Size(f.Page(0)->GetInternalRepresentation(), 37, 23));
