@@ -146,11 +146,6 @@ TEST(Glossary, Survives_Hostile_Files)
     EXPECT_FALSE(builder.Read_Entries("/tmp"));
     EXPECT_TRUE(builder.Get_Entries().empty());
 
-    // Format directives in bodies are text like any other.
-    ASSERT_TRUE(builder.Read_Entries_From_Bytes("<%s%n>{%s %n %d %x}", "/"));
-    builder.Build_Pages();
-    EXPECT_EQ(builder.Get_Pages(), W({"%:<h4>%s%n</h4><p>%s %n %d %x</p>"}));
-
     // Binary garbage, NUL bytes included: every entry still has its colon
     // and every page its label.
     std::mt19937 random(4711);
