@@ -1,0 +1,167 @@
+#include "activities/CSim_Reflections.h"
+
+#include "activities/CSim_Reflection.h"
+#include "common/Record_File.h"
+#include "common/Text_Codec.h"
+#include "shell/Activity_Log.h"
+#include "shell/CSim_Config.h"
+
+#include <algorithm>
+#include <climits>
+#include <wx/button.h>
+#include <wx/msgdlg.h>
+#include <wx/scrolwin.h>
+#include <wx/settings.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+wxBEGIN_EVENT_TABLE(CSim_Reflections, wxDialog)
+    EVT_BUTTON(ID_REFLECTIONS_END, CSim_Reflections::On_End)
+    EVT_INIT_DIALOG(CSim_Reflections::On_Init)
+    EVT_SIZE(CSim_Reflections::On_Size)
+wxEND_EVENT_TABLE()
+
+CSim_Reflections::CSim_Reflections(wxWindow* parent, const wxString& file)
+    : wxDialog(parent, wxID_ANY, "Reflektionshilfe", wxPoint(0, 0),
+               wxSize(wxSystemSettings::GetMetric(wxSYS_SCREEN_X),
+                      wxSystemSettings::GetMetric(wxSYS_SCREEN_Y)),
+               wxDEFAULT_DIALOG_STYLE),
+      m_nItems(0), m_Min_Length(0)
+{
+    wxBoxSizer* top = new wxBoxSizer(wxHORIZONTAL);
+    wxBoxSizer* content = new wxBoxSizer(wxVERTICAL);
+    wxBoxSizer* column = new wxBoxSizer(wxVERTICAL);
+
+    wxScrolledWindow* area = new wxScrolledWindow(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                                  wxHSCROLL | wxVSCROLL | wxSUNKEN_BORDER);
+    column->Add(new wxButton(this, ID_REFLECTIONS_END, "Beenden", wxDefaultPosition,
+                             wxSize(150, 30), 0),
+                0, wxALL, 10);
+    top->Add(area, 1, wxEXPAND | wxALL, 10);
+    top->Add(column, 0, wxALL, 10);
+    SetSizer(top);
+    area->SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
+
+    CSim_Config config(file);
+    if (config.Is_Open())
+    {
+        long min_length;
+        config.Read("MIN_LENGTH", &min_length, 0);
+        m_Min_Length = int(std::max<long>(INT_MIN, std::min<long>(INT_MAX, min_length)));
+        config.Read("MIN_PROMPT", &m_Min_Prompt,
+                    wxString::FromUTF8("Bitte beantworte alle Fragen ausführlich."));
+        config.Read_File("Logfile", &m_Log_File);
+        wxString title, intro;
+        config.Read("Title", &title, "[Title]");
+        config.Read("Intro", &intro, "[Intro]");
+
+        wxStaticText* heading = new wxStaticText(area, wxID_ANY, title, wxDefaultPosition,
+                                                 wxDefaultSize, 0);
+        heading->SetFont(wxFont(16, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_BOLD));
+        content->Add(heading, 0, wxLEFT | wxRIGHT, 5);
+        content->Add(10, 10);
+        content->Add(Create_Info_Text(area, wxEmptyString, 12, false, 0), 0, wxEXPAND, 0);
+        content->Add(Create_Info_Text(area, intro, 12, false, 100), 0, wxEXPAND | wxLEFT | wxRIGHT, 5);
+        content->Add(10, 10);
+
+        // Topics come in the order the configuration enumerates groups.
+        wxString path = config.Get_Path();
+        wxString group;
+        long cookie;
+        std::vector<wxString> groups;
+        for (bool ok = config.Get_First_Group(&group, &cookie); ok;
+             ok = config.Get_Next_Group(&group, &cookie))
+            groups.push_back(group);
+        for (const wxString& name : groups)
+        {
+            config.Set_Path(name);
+            Add_Reflection(&config, area, content);
+            config.Set_Path(path);
+        }
+
+        area->SetSizer(content);
+        content->FitInside(area);
+        area->Layout();
+        area->SetScrollRate(20, 20);
+    }
+    Layout();
+}
+
+CSim_Reflections::~CSim_Reflections()
+{
+    Write_Answers();
+}
+
+void CSim_Reflections::Add_Reflection(CSim_Config* config, wxScrolledWindow* area, wxSizer* content)
+{
+    CSim_Reflection* item = new CSim_Reflection(area, config);
+    m_pItems.push_back(item);
+    m_nItems++;
+    content->Add(10, 10);
+    content->Add(item, 0, wxEXPAND | wxALL, 5);
+}
+
+CSim_Reflection* CSim_Reflections::Get_Item(int index) const
+{
+    return index >= 0 && index < m_nItems ? m_pItems[index] : nullptr;
+}
+
+wxString CSim_Reflections::Get_Answers() const
+{
+    wxString text = "Reflektionshilfen\n";
+    for (int n = 0; n < m_nItems; n++)
+    {
+        text << "\n" << wxString('_', 20) << "\n";
+        text << (n + 1) << ". Reflektionshilfe\n\n";
+        text << m_pItems[n]->Get_Answer();
+    }
+    return text;
+}
+
+bool CSim_Reflections::Write_Answers()
+{
+    if (m_Log_File.empty())
+        return false;
+    return Write_Record_File(m_Log_File, Encode_Windows_1252(Get_Answers()));
+}
+
+wxTextCtrl* CSim_Reflections::Create_Info_Text(wxWindow* parent, const wxString& text,
+                                               int point_size, bool bold, int height)
+{
+    // Created without a border; the style stays as created, since on GTK
+    // changing it afterwards would turn the block editable.
+    wxTextCtrl* info = new wxTextCtrl(parent, wxID_ANY, text, wxDefaultPosition, wxSize(100, height),
+                                      wxTE_MULTILINE | wxTE_READONLY | wxNO_BORDER);
+    info->SetFont(wxFont(point_size, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL,
+                         bold ? wxFONTWEIGHT_BOLD : wxFONTWEIGHT_NORMAL, false, wxEmptyString,
+                         wxFONTENCODING_DEFAULT));
+    return info;
+}
+
+void CSim_Reflections::On_Init(wxInitDialogEvent&)
+{
+    // Replaces the default transfer to validators; the dialog has none.
+    Log_Program_Activity(wxString::FromUTF8("Reflektionshilfe geöffnet"));
+}
+
+void CSim_Reflections::On_End(wxCommandEvent&)
+{
+    for (CSim_Reflection* item : m_pItems)
+    {
+        if (int(item->Get_Explanation().length()) < m_Min_Length)
+        {
+            wxMessageBox(m_Min_Prompt, wxMessageBoxCaptionStr, wxOK | wxCENTRE, nullptr);
+            return;
+        }
+    }
+    Log_Program_Activity("Reflektionshilfe geschlossen");
+    Close(false);
+}
+
+void CSim_Reflections::On_Size(wxSizeEvent& event)
+{
+    // Laid out at construction for the screen's size; should a window
+    // manager impose another size, the default layout follows it.
+    event.Skip();
+}
