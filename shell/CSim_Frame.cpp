@@ -1,6 +1,8 @@
 #include "shell/CSim_Frame.h"
 
+#include "activities/CSim_Glossar.h"
 #include "shell/CSim_Config.h"
+#include "shell/CSim_Themes.h"
 #include "shell/CSim_Theme.h"
 #include "shell/Exercise_Settings.h"
 #include "shell/Command_Ids.h"
@@ -169,6 +171,8 @@ void CSim_Frame::Change_Font_Size(int delta)
     for (wxWindow* page : m_Pages)
         if (page->GetId() == ID_THEME)
             static_cast<CSim_Theme*>(page)->Set_Font_Size(s_Font_Offset);
+    if (m_pThemes && m_pThemes->Get_Glossar())
+        m_pThemes->Get_Glossar()->Set_Font_Offset(s_Font_Offset);
 }
 
 CSim_Frame* CSim_Frame::Get_Frame()

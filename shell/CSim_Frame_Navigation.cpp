@@ -3,12 +3,15 @@
 
 #include "shell/CSim_Frame.h"
 
+#include "activities/CSim_Glossar.h"
+#include "activities/CSim_Reflections.h"
 #include "shell/Command_Ids.h"
 #include "shell/CSim_Theme.h"
 #include "shell/CSim_Themes.h"
 #include "shell/Link_Launcher.h"
 
 #include <wx/filename.h>
+#include <wx/filesys.h>
 #include <wx/html/htmlwin.h>
 #include <wx/mimetype.h>
 #include <wx/msgdlg.h>
@@ -51,11 +54,16 @@ void CSim_Frame::Load_Themes(const wxString& path)
     SetTitle(m_pThemes->Get_Name());
     Add_Theme_Tree(wxTreeItemId(), 0, m_pThemes->Get_Root());
     wxTreeItemId root = m_pTree->GetRootItem();
-    m_Glossar_Item = wxTreeItemId();
+    CSim_Glossar* glossar = m_pThemes->Get_Glossar();
+    m_Glossar_Item = glossar ? Add_Content_Page(root, 3, glossar, "Lexikon") : wxTreeItemId();
     if (root.IsOk())
     {
         m_pTree->Expand(root);
         m_pTree->SelectItem(root);
+        // The tree may have taken its first item as selected already, and
+        // then selecting it again reports nothing.
+        if (m_Current_Item != root)
+            Open_Item(root);
     }
 }
 
@@ -257,17 +265,15 @@ void CSim_Frame::On_Link_Clicked(wxHtmlLinkEvent& event)
 
 void CSim_Frame::Open_Link(const wxString& link, wxHtmlWindow* source)
 {
-    // A relative link of a page loaded from a file names a file beside it.
+    // A relative link of a page loaded from a file names a file beside it:
+    // the page's file system still points at the page's directory.
     wxString target = link;
-    if (source && !link.Contains(":") && !link.StartsWith("/") && !source->GetOpenedPage().empty())
+    wxString base = source ? source->GetParser()->GetFS()->GetPath() : wxString();
+    if (!link.Contains(":") && !link.StartsWith("/") && base.StartsWith("file:"))
     {
-        wxString page = wxFileSystem::URLToFileName(source->GetOpenedPage()).GetFullPath();
-        if (!page.empty())
-        {
-            wxFileName file(wxURI::Unescape(link));
-            file.MakeAbsolute(wxFileName(page).GetPath());
-            target = file.GetFullPath();
-        }
+        wxFileName file(wxURI::Unescape(link));
+        file.MakeAbsolute(wxFileSystem::URLToFileName(base).GetPath());
+        target = file.GetFullPath();
     }
 
     wxString ext = wxFileName(target.BeforeFirst('?').BeforeFirst('#')).GetExt();
@@ -312,5 +318,7 @@ void CSim_Frame::Show_Selftest()
 
 void CSim_Frame::Show_Reflections()
 {
+    if (Has_Reflections() && m_bReflections_Open)
+        m_pThemes->Get_Reflections()->ShowModal();
 }
 

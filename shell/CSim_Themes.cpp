@@ -1,5 +1,7 @@
 #include "shell/CSim_Themes.h"
 
+#include "activities/CSim_Glossar.h"
+#include "activities/CSim_Reflections.h"
 #include "shell/CSim_Config.h"
 #include "shell/CSim_Theme.h"
 #include "shell/Exercise_Settings.h"
@@ -50,19 +52,43 @@ void CSim_Themes::Read_Settings(CSim_Config& config)
     }
 }
 
-void CSim_Themes::Create_Glossar(wxWindow*, CSim_Config&)
+void CSim_Themes::Create_Glossar(wxWindow* parent, CSim_Config& config)
 {
+    wxString file;
+    if (!config.Read_File("/General/Glossar", &file))
+        return;
+    m_pGlossar = new CSim_Glossar(parent, file);
+    if (!m_pGlossar->Has_Pages())
+    {
+        m_pGlossar->Destroy();
+        m_pGlossar = nullptr;
+    }
 }
 
 void CSim_Themes::Create_Selftest(wxWindow*, CSim_Config&)
 {
 }
 
-void CSim_Themes::Create_Reflections(wxWindow*, CSim_Config&)
+void CSim_Themes::Create_Reflections(wxWindow* parent, CSim_Config& config)
 {
+    wxString file;
+    if (!config.Read_File("/General/Reflections", &file))
+        return;
+    m_pReflections = new CSim_Reflections(parent, file);
+    if (m_pReflections->Get_Item_Count() == 0)
+    {
+        m_pReflections->Destroy();
+        m_pReflections = nullptr;
+    }
 }
 
-bool CSim_Themes::Show_Glossar_Entry(const wxString&)
+bool CSim_Themes::Show_Glossar_Entry(const wxString& text)
 {
+    for (size_t i = 0; i < m_pGlossar->GetPageCount(); i++)
+        if (m_pGlossar->GetPageText(i).CmpNoCase(text) == 0)
+        {
+            m_pGlossar->SetSelection(i);
+            return true;
+        }
     return false;
 }

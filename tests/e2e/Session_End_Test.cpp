@@ -28,7 +28,7 @@ TEST_P(Session_End, Signal_Ends_Like_A_Confirmed_Close_And_Saves_The_Notes)
     Write_Course(dir);
     Corvena_Process program(dir.Path_Str());
     ASSERT_TRUE(program.Start());
-    ASSERT_TRUE(program.Wait_For_Window("Sim-Corvena")) << program.Errors();
+    ASSERT_TRUE(program.Wait_For_Window("Testkurs")) << program.Errors();
     EXPECT_EQ(dir.Read("notizen.txt"), " ");
 
     // The tree has the focus at start; the notes pad is next in tab order.
