@@ -5,6 +5,7 @@
 #include "shell/Command_Ids.h"
 #include "shell/Exercise_Settings.h"
 #include "shell/Link_Rewriting.h"
+#include "tirsal/CSim_Window.h"
 
 #include <climits>
 #include <wx/artprov.h>
@@ -116,8 +117,61 @@ void CSim_Theme::Add_Content_Page(CSim_Config& config)
         m_pContent->SetPage(text);
 }
 
-void CSim_Theme::Add_Simulation_Page(CSim_Config&)
+namespace
 {
+    typedef CSim_Window* (*Get_Simulation_Function)(wxWindow* parent, const wxString& options);
+
+    // A course written for another platform names "fischlauf.dll": the
+    // plug-in of this platform has the same name with its own extension.
+    bool Find_Plugin(wxString& file)
+    {
+        if (wxFileName::FileExists(file))
+            return true;
+        wxFileName name(file);
+        wxString ext = name.GetExt().Lower();
+        if (ext != "dll" && ext != "dylib")
+            return false;
+        name.SetExt("so");
+        if (!name.FileExists())
+            return false;
+        file = name.GetFullPath();
+        return true;
+    }
+}
+
+void CSim_Theme::Add_Simulation_Page(CSim_Config& config)
+{
+    wxString file;
+    config.Read_File("Simulation", &file);
+    if (file.empty() || !Find_Plugin(file))
+        return;
+
+    // A plug-in that does not load adds no page; the toolkit's own report
+    // of it would be a message box.
+    wxLogNull quiet;
+    if (!m_Library.Load(file, wxDL_NOW))
+        return;
+    wxString options;
+    config.Read("Simulation_Opts", &options);
+    void* symbol = m_Library.GetSymbol("SIM_Get_Simulation");
+    if (!symbol)
+        return;
+    try
+    {
+        m_pSimulation = reinterpret_cast<Get_Simulation_Function>(symbol)(this, options);
+    }
+    catch (...)
+    {
+        m_pSimulation = nullptr;
+    }
+    if (!m_pSimulation)
+        return;
+    AddPage(m_pSimulation, "Simulation", false, Page_Icon(wxART_EXECUTABLE_FILE));
+
+    wxString log;
+    config.Read_File("Simulation_Log", &log);
+    if (!log.empty())
+        m_pSimulation->Set_Log_File(log);
 }
 
 void CSim_Theme::Read_Tasks(CSim_Config& config)
@@ -146,10 +200,26 @@ void CSim_Theme::Add_Problem_Page()
 
 void CSim_Theme::Remove_Simulation_Pages()
 {
+    // The windows made by the plug-in's code go before that code does.
+    if (GetPageCount() < 2)
+    {
+        if (GetPageCount() == 1)
+            DeletePage(0);
+    }
+    else
+    {
+        SetSelection(0);
+        for (size_t i = GetPageCount(); i-- > 0;)
+            if (GetPageText(i) == "Simulation")
+                DeletePage(i);
+    }
+    m_pSimulation = nullptr;
 }
 
 void CSim_Theme::Stop_Simulations()
 {
+    if (m_pSimulation)
+        m_pSimulation->Stop_Execution();
     for (int i = 0; i < m_nChildren; i++)
         m_Children[i]->Stop_Simulations();
 }
