@@ -315,6 +315,18 @@ TEST_F(Self_Test, The_Real_Clock_Ends_A_Question)
     ASSERT_TRUE(Click_Button(m_pDialog, "Beenden"));
 }
 
+TEST_F(Self_Test, The_Demo_Course_Shows_All_Its_Pictures)
+{
+    m_pDialog = new Test_Selftest(nullptr, wxString(CORVENA_SOURCE_DIR) + "/course/selbsttest/selbsttest.ini", 60);
+    ASSERT_GE(m_pDialog->Count(), 8);
+    int bitmaps = 0;
+    for (int q = 0; q < m_pDialog->Count(); q++)
+        for (wxWindow* child : m_pDialog->Question(q)->GetChildren())
+            bitmaps += dynamic_cast<wxStaticBitmap*>(child) != nullptr;
+    // Two questions of three fish each, and the pond beside one question.
+    EXPECT_EQ(bitmaps, 7);
+}
+
 TEST_F(Self_Test, Copes_With_Hundreds_Of_Questions_And_Answers)
 {
     std::string many;
