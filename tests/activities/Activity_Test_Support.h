@@ -11,7 +11,7 @@
 #include <wx/window.h>
 
 /// Lets failing expectations show texts as texts.
-inline void PrintTo(const wxString& text, std::ostream* out)
+static inline void PrintTo(const wxString& text, std::ostream* out)
 {
     *out << '"' << text.utf8_str().data() << '"';
 }
