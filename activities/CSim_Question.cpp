@@ -1,0 +1,132 @@
+#include "activities/CSim_Question.h"
+
+#include "activities/Exercise_File.h"
+#include "activities/Static_Label.h"
+#include "shell/Activity_Log.h"
+
+#include <wx/checkbox.h>
+#include <wx/image.h>
+#include <wx/log.h>
+#include <wx/settings.h>
+#include <wx/sizer.h>
+#include <wx/statbmp.h>
+#include <wx/stattext.h>
+
+namespace
+{
+    // A picture that is missing, empty, truncated or no picture at all is
+    // left out without a word: the image loader would otherwise pop up its
+    // complaint in front of the pupil.
+    bool Load_Picture(const wxString& path, wxImage* image)
+    {
+        if (path.empty())
+            return false;
+        wxLogNull quiet;
+        if (!wxImage::CanRead(path))
+            return false;
+        wxImage loaded;
+        if (!loaded.LoadFile(path, wxBITMAP_TYPE_ANY) || !loaded.IsOk())
+            return false;
+        *image = loaded;
+        return true;
+    }
+}
+
+CSim_Question::CSim_Question(wxWindow* parent, CSim_Config& config)
+    : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxBORDER_NONE, wxPanelNameStr),
+      m_nAnswers(0), m_nCorrect(0)
+{
+    Hide();
+    SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
+    SetFont(wxFont(12, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL, false, wxEmptyString));
+
+    Exercise_Question question;
+    if (!Read_Exercise_Question(config, &question))
+        return;
+    m_Question = question.Text;
+
+    wxBoxSizer* main = new wxBoxSizer(wxVERTICAL);
+    main->AddSpacer(5);
+    main->Add(New_Static_Label(this, m_Question), 0, wxLEFT | wxRIGHT, 5);
+    main->AddSpacer(5);
+    wxBoxSizer* row = new wxBoxSizer(wxHORIZONTAL);
+    main->Add(row, 0, wxLEFT | wxRIGHT, 5);
+
+    wxImage image;
+    if (Load_Picture(question.Image, &image))
+    {
+        row->AddSpacer(5);
+        row->Add(new wxStaticBitmap(this, wxID_ANY, wxBitmap(image), wxDefaultPosition, wxDefaultSize, 0),
+                 0, wxALIGN_CENTER_VERTICAL | wxALL, 15);
+    }
+
+    wxBoxSizer* answers = new wxBoxSizer(wxVERTICAL);
+    row->Add(answers, 0, wxLEFT | wxRIGHT, 5);
+
+    for (const Exercise_Answer& answer : question.Answers)
+    {
+        if (answer.Correct)
+            m_nCorrect++;
+        wxCheckBox* box;
+        wxImage picture;
+        if (Load_Picture(answer.Picture, &picture))
+        {
+            box = new wxCheckBox(this, wxID_ANY, wxEmptyString);
+            wxBoxSizer* pair = new wxBoxSizer(wxHORIZONTAL);
+            pair->Add(box, 0, wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT, 15);
+            pair->Add(new wxStaticBitmap(this, wxID_ANY, wxBitmap(picture)),
+                      0, wxALIGN_CENTER_VERTICAL | wxALIGN_CENTER_HORIZONTAL | wxALL, 15);
+            answers->Add(pair, 0, wxLEFT | wxRIGHT, 15);
+        }
+        else
+        {
+            box = new wxCheckBox(this, wxID_ANY, answer.Label, wxDefaultPosition, wxDefaultSize, 0);
+            answers->Add(box, 0, wxLEFT | wxRIGHT, 15);
+        }
+        Add_Answer(box, answer.Correct);
+    }
+
+    main->FitInside(this);
+    SetSizer(main, true);
+}
+
+CSim_Question::~CSim_Question()
+{
+}
+
+bool CSim_Question::Add_Answer(wxCheckBox* box, bool correct)
+{
+    m_Answers.push_back({correct, box});
+    m_nAnswers++;
+    return true;
+}
+
+bool CSim_Question::Reset()
+{
+    Hide();
+    SetPosition(wxPoint(0, 0));
+    if (GetParent())
+        SetSize(GetParent()->GetSize());
+    for (const Answer_Record& answer : m_Answers)
+        answer.pBox->SetValue(false);
+    return true;
+}
+
+bool CSim_Question::Evaluate(int percent)
+{
+    bool right = true;
+    wxString ticked = "Antwort: ";
+    for (size_t i = 0; i < m_Answers.size(); i++)
+    {
+        const bool on = m_Answers[i].pBox->GetValue();
+        if (on != m_Answers[i].Correct)
+            right = false;
+        if (on)
+            ticked << wxString::Format("[%d]", int(i + 1));
+    }
+    if (right)
+        Log_Program_Activity(wxString::Format(L"Zeit %3d%%; Lösung korrekt (\"%s\")", percent, m_Question));
+    else
+        Log_Program_Activity(wxString::Format(L"Zeit %3d%%; Lösung falsch  (\"%s\", %s)", percent, m_Question, ticked));
+    return right;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "activities/Answer_Record.h"
+
+#include <vector>
+#include <wx/panel.h>
+
+class wxCheckBox;
+class CSim_Config;
+
+/// One question of the self-test: its text, an optional picture, and the
+/// answers as check boxes, each a text or a picture. Clicks on the boxes
+/// travel up to the self-test dialog; the panel judges itself when asked.
+class CSim_Question : public wxPanel
+{
+public:
+    /// Builds the hidden panel from the current group of config (which it
+    /// leaves in that group's "Answers"); without text or answers the panel
+    /// stays empty with no answers.
+    CSim_Question(wxWindow* parent, CSim_Config& config);
+    virtual ~CSim_Question();
+
+    /// Appends an answer record; always true.
+    bool Add_Answer(wxCheckBox* box, bool correct);
+
+    /// Hides the panel, fits it to its parent and unticks every box.
+    bool Reset();
+
+    /// Judges the ticked boxes and logs the result with the share of the
+    /// time allowance used (percent); true when exactly the right boxes are
+    /// ticked.
+    bool Evaluate(int percent);
+
+    /// Number of answers; 0 means the question cannot take part.
+    int Get_Answer_Count() const { return m_nAnswers; }
+    /// Number of answers that must be ticked.
+    int Get_Correct_Count() const { return m_nCorrect; }
+
+protected:
+    int m_nAnswers;
+    int m_nCorrect;
+    std::vector<Answer_Record> m_Answers;
+    wxString m_Question;
+};

@@ -1,0 +1,47 @@
+#include "activities/Answer_Code.h"
+
+#include <gtest/gtest.h>
+
+TEST(Answer_Code, Marker_Label_And_Correctness)
+{
+    struct Case
+    {
+        const char* Value;
+        bool Correct;
+        const char* Label;
+    };
+    const Case cases[] = {
+        {"1:Hecht", true, "Hecht"},
+        {"0:Rotfeder", false, "Rotfeder"},
+        {"x:Karpfen", false, "Karpfen"},
+        {"n:Karpfen", false, "Karpfen"},
+        {"l:Hecht", false, "Hecht"},       // only the one itself is a right marker
+        {"10:Zehn Hechte", false, "10:Zehn Hechte"},
+        {"Ohne Doppelpunkt", false, "Ohne Doppelpunkt"},
+        {":Hecht", false, ":Hecht"},
+        {":::", false, ":::"},
+        {"", false, ""},
+        {"1", true, ""},
+        {"1:", true, ""},
+        {"0", false, ""},
+        {"1:Uhrzeit: 12:30", true, "Uhrzeit: 12:30"},
+        {"1::", true, ":"},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.Value);
+        Answer_Code code = Parse_Answer_Code(c.Value);
+        EXPECT_EQ(code.Correct, c.Correct);
+        EXPECT_EQ(code.Label, c.Label);
+    }
+}
+
+TEST(Answer_Code, Picture_Name_Follows_The_First_Colon_Of_The_Label)
+{
+    EXPECT_TRUE(Is_Picture_Label("Ein Raubfisch IMAGE:bilder/hecht.png"));
+    EXPECT_FALSE(Is_Picture_Label("image:bilder/hecht.png"));
+    EXPECT_EQ(Get_Picture_Name("IMAGE:bilder/hecht.png"), "bilder/hecht.png");
+    EXPECT_EQ(Get_Picture_Name("Ein Raubfisch IMAGE:bilder/hecht.png"), "bilder/hecht.png");
+    EXPECT_EQ(Get_Picture_Name("Bild: IMAGE:hecht.png"), " IMAGE:hecht.png");
+    EXPECT_EQ(Get_Picture_Name("Hecht"), "");
+}
