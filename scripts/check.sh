@@ -5,5 +5,7 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 bash scripts/build.sh
 cd build
-xvfb-run -a -s "-screen 0 1600x1000x24" \
+# -noreset: the server must not reset while one test program leaves and
+# the next one connects.
+xvfb-run -a -s "-screen 0 1600x1000x24 -noreset" \
   ctest --output-on-failure --timeout 300 -j "$(nproc)"

@@ -5,6 +5,7 @@
 
 #include "activities/CSim_Glossar.h"
 #include "activities/CSim_Reflections.h"
+#include "activities/CSim_Selftest.h"
 #include "shell/Command_Ids.h"
 #include "shell/CSim_Theme.h"
 #include "shell/CSim_Themes.h"
@@ -314,6 +315,8 @@ bool CSim_Frame::Has_Reflections() const
 
 void CSim_Frame::Show_Selftest()
 {
+    if (Has_Selftest())
+        m_pThemes->Get_Selftest()->ShowModal();
 }
 
 void CSim_Frame::Show_Reflections()

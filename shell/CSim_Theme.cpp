@@ -1,5 +1,6 @@
 #include "shell/CSim_Theme.h"
 
+#include "activities/CSim_Exercise.h"
 #include "common/Text_Codec.h"
 #include "shell/CSim_Config.h"
 #include "shell/Command_Ids.h"
@@ -186,8 +187,19 @@ void CSim_Theme::Read_Tasks(CSim_Config& config)
     Rewrite_Task_Links(m_Tasks, Directory_Of(file));
 }
 
-void CSim_Theme::Add_Exercise_Page(CSim_Config&)
+void CSim_Theme::Add_Exercise_Page(CSim_Config& config)
 {
+    wxString file;
+    if (!config.Read_File("Exercises", &file))
+        return;
+    CSim_Exercise* exercise = new CSim_Exercise(this, file);
+    if (!exercise->Is_Ready())
+    {
+        exercise->Destroy();
+        return;
+    }
+    m_pExercise = exercise;
+    AddPage(m_pExercise, "Selbsttest", false, Page_Icon(wxART_QUESTION));
 }
 
 void CSim_Theme::Add_Problem_Page()

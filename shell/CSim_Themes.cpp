@@ -2,6 +2,7 @@
 
 #include "activities/CSim_Glossar.h"
 #include "activities/CSim_Reflections.h"
+#include "activities/CSim_Selftest.h"
 #include "shell/CSim_Config.h"
 #include "shell/CSim_Theme.h"
 #include "shell/Exercise_Settings.h"
@@ -65,8 +66,19 @@ void CSim_Themes::Create_Glossar(wxWindow* parent, CSim_Config& config)
     }
 }
 
-void CSim_Themes::Create_Selftest(wxWindow*, CSim_Config&)
+void CSim_Themes::Create_Selftest(wxWindow* parent, CSim_Config& config)
 {
+    wxString file;
+    if (!config.Read_File("/General/Selftest", &file))
+        return;
+    long time;
+    config.Read("/General/Selftest_Time", &time, 60);
+    m_pSelftest = new CSim_Selftest(parent, file, int(std::max<long>(INT_MIN, std::min<long>(INT_MAX, time))));
+    if (!m_pSelftest->Has_Questions())
+    {
+        m_pSelftest->Destroy();
+        m_pSelftest = nullptr;
+    }
 }
 
 void CSim_Themes::Create_Reflections(wxWindow* parent, CSim_Config& config)

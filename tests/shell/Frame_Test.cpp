@@ -282,3 +282,35 @@ TEST_F(Frame, Start_File_That_Is_Binary_Or_A_Directory_Gives_The_Defaults)
                       wxExpectModal<wxMessageDialog>(wxYES));
     }
 }
+
+TEST_F(Frame, Extras_Menu_And_Tools_Follow_The_Activities_Of_The_Course)
+{
+    m_Dir.Write("kurs/test.ini", "[F1]\nQuestion=Frisst der Hecht Rotfedern?\n[F1/Answers]\na=1:Ja\nb=0:Nein\n");
+    m_Dir.Write("kurs/reflexion.ini", "[T]\nReflection=Thema\n");
+    m_Dir.Write("kurs/mit_test.ini", "[General]\nSelftest=test.ini\n[Themes]\nName=R\n");
+    m_Dir.Write("kurs/beides.ini", "[General]\nSelftest=test.ini\nReflections=reflexion.ini\n[Themes]\nName=R\n");
+
+    Write_Ini("DOLOG=0\nTHEMES=kurs/mit_test.ini\n");
+    Make_Frame();
+    wxMenuBar* bar = m_pFrame->GetMenuBar();
+    int extras = bar->FindMenu("Extras");
+    ASSERT_NE(extras, wxNOT_FOUND);
+    EXPECT_EQ(bar->GetMenu(extras)->GetMenuItemCount(), 1u);
+    EXPECT_NE(bar->FindMenuItem("Extras", "Selbsttest"), wxNOT_FOUND);
+    wxToolBar* tools = m_pFrame->Get_Tool_Bar();
+    int notes = tools->GetToolPos(ID_SHOW_NOTES);
+    EXPECT_EQ(tools->GetToolByPos(notes + 1)->GetId(), wxID_SEPARATOR);
+    EXPECT_EQ(tools->GetToolByPos(notes + 2)->GetId(), ID_SELFTEST);
+    EXPECT_EQ(tools->GetToolByPos(notes + 3)->GetId(), wxID_SEPARATOR);
+    EXPECT_EQ(tools->FindById(ID_REFLECTIONS), nullptr);
+    EXPECT_TRUE(Is_Enabled(ID_SELFTEST));
+    wxTEST_DIALOG(Command(ID_SELFTEST), wxExpectAny(wxID_CANCEL));
+    Destroy_Frame();
+
+    Write_Ini("DOLOG=0\nTHEMES=kurs/beides.ini\n");
+    Make_Frame();
+    EXPECT_EQ(m_pFrame->GetMenuBar()->GetMenu(m_pFrame->GetMenuBar()->FindMenu("Extras"))->GetMenuItemCount(), 2u);
+    EXPECT_NE(m_pFrame->Get_Tool_Bar()->FindById(ID_REFLECTIONS), nullptr);
+    // No theme has a time-out: the reflection aid stays shut all run.
+    EXPECT_FALSE(Is_Enabled(ID_REFLECTIONS));
+}

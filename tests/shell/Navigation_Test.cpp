@@ -357,6 +357,21 @@ TEST_F(Navigation, Activity_Log_File_Byte_For_Byte)
               "09:01:35\t25:00:00\tAufzeichnung beendet\n");
 }
 
+TEST_F(Navigation, Page_Changes_Of_The_Open_Notebook_Are_Logged)
+{
+    m_Dir.Write("kurs/uebung.ini", "[F]\nQuestion=Wer frisst wen?\n[F/Answers]\na=1:Hecht frisst Rotfeder\n");
+    Start("[Themes/1]\nExercises=uebung.ini\n", "DOLOG=1\nLOGFILE=log/aktivitaet.log\n");
+    CSim_Theme* a = m_pFrame->Get_Theme(m_Items["A"]);
+    ASSERT_EQ(a->GetPageCount(), 2u);
+    EXPECT_EQ(a->GetPageText(1), "Selbsttest");
+    EXPECT_NE(a->Get_Exercise(), nullptr);
+    Select("A");
+    a->SetSelection(1);
+    EXPECT_TRUE(m_pFrame->Get_Log().EndsWith("\tA - Selbsttest\n")) << m_pFrame->Get_Log();
+    a->SetSelection(0);
+    EXPECT_TRUE(m_pFrame->Get_Log().EndsWith("\tA - Inhalt\n"));
+}
+
 TEST_F(Navigation, Nothing_Is_Recorded_With_The_Log_Off)
 {
     Start("", "DOLOG=0\nLOGFILE=log/aktivitaet.log\n");
