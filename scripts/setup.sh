@@ -8,7 +8,7 @@ packages=(
   libwxgtk3.2-dev libgtk-3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick
-  adwaita-icon-theme fonts-dejavu-core xdg-utils
+  adwaita-icon-theme fonts-dejavu-core xdg-utils wx3.2-i18n
 )
 
 missing=()
