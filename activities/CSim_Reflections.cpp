@@ -156,6 +156,9 @@ void CSim_Reflections::On_End(wxCommandEvent&)
         }
     }
     Log_Program_Activity("Reflektionshilfe geschlossen");
+    // Finished answers are on disk at once; a crash later in the lesson
+    // does not take them.
+    Write_Answers();
     Close(false);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Record_File.h"
 #include "shell/Activity_Log.h"
 
 #include <vector>
@@ -144,6 +145,7 @@ private:
     wxString m_Notes_File;
     wxString m_Log;
     wxString m_Log_File;
+    Record_File m_Log_Record;  // the log on disk as it grows
     wxDateTime m_Last_Time;
     wxTreeItemId m_Current_Item;
     wxTreeItemId m_Glossar_Item;

@@ -32,6 +32,9 @@ void CSim_Frame::Start_Log()
     wxDateTime now = Log_Now();
     m_Log = GetTitle() + "\nAufzeichung der Aktivitäten\nDatum: " + now.FormatISODate()
             + "\nUhrzeit\tDauer\tAktivtität\n";
+    // The file follows every entry, so a crash keeps what was recorded.
+    if (!m_Log_File.empty())
+        m_Log_Record.Start(m_Log_File, Encode_Windows_1252(m_Log));
     m_Last_Time = now;
     Add_Log_Entry("Aufzeichnung gestartet");
 }
@@ -43,7 +46,9 @@ void CSim_Frame::Add_Log_Entry(const wxString& text)
     wxDateTime now = Log_Now();
     wxTimeSpan span = now - m_Last_Time;
     m_Last_Time = now;
-    m_Log << now.FormatISOTime() << "\t" << span.Format("%H:%M:%S") << "\t" << text << "\n";
+    wxString line = now.FormatISOTime() + "\t" + span.Format("%H:%M:%S") + "\t" + text + "\n";
+    m_Log += line;
+    m_Log_Record.Append(Encode_Windows_1252(line));
 }
 
 bool CSim_Frame::Choose_Log_File()
@@ -74,6 +79,7 @@ bool CSim_Frame::Ask_Log_File()
 bool CSim_Frame::Write_Log()
 {
     // Without a file nobody is asked while the session ends by a signal.
+    m_Log_Record.Close();
     if (m_Log_File.empty() && (Is_Session_Ending() || !Ask_Log_File()))
         return false;
     return Write_Record_File(m_Log_File, Encode_Windows_1252(m_Log));

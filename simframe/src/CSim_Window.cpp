@@ -2,12 +2,14 @@
 
 #include "common/Clock.h"
 #include "common/Record_File.h"
+#include "common/Text_Codec.h"
 #include "simframe/src/Activity_Log.h"
 #include "simframe/src/Option_String.h"
 #include "simframe/src/Tirsal_Testing.h"
 #include "simframe/src/Value_Mapping.h"
 
 #include <map>
+#include <memory>
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
@@ -21,11 +23,20 @@ namespace
     // activity is merged across windows, timed from the last report.
     Activity_Merge_State s_Merge;
 
-    // The activity of each window's last log line, for windows that have
-    // one after their header. Kept here rather than in the window so that
-    // the window's layout, which plug-ins are compiled against, stays fixed.
+    // What each window with a log file keeps besides its members: the
+    // activity of its last line (once it has one after the header) and the
+    // file, which grows entry by entry so that a crash loses nothing
+    // recorded before it. Kept here rather than in the window so that the
+    // window's layout, which plug-ins are compiled against, stays fixed.
+    struct Window_Record
+    {
+        bool bHas_Line = false;
+        wxString Last_Activity;
+        Record_File File;
+    };
     // Never destroyed: window destructors reach it, also late at exit.
-    std::map<const CSim_Window*, wxString>& s_Line_Activity = *new std::map<const CSim_Window*, wxString>;
+    std::map<const CSim_Window*, std::unique_ptr<Window_Record>>& s_Records =
+        *new std::map<const CSim_Window*, std::unique_ptr<Window_Record>>;
 
     // A label pair: a label in colour directly above its control, the two
     // centred in the settings column with 2 pixels around them. The label
@@ -68,9 +79,11 @@ CSim_Window::CSim_Window(wxWindow* parent, const wxString& options)
 
 CSim_Window::~CSim_Window()
 {
-    s_Line_Activity.erase(this);
+    // The whole record once more, in one piece: the file then holds exactly
+    // this window's record, also where another window shared its path.
     if (!m_Log_File.empty() && !m_Log.empty())
         Write_Record_File(m_Log_File, Activity_Log_Bytes(m_Log));
+    s_Records.erase(this);
 }
 
 bool CSim_Window::Set_Log_File(const wxString& path)
@@ -79,8 +92,10 @@ bool CSim_Window::Set_Log_File(const wxString& path)
         return false;
     m_Log_File = path;
     m_Log.Clear();
-    s_Line_Activity.erase(this);
     m_Log.Add(Activity_Log_Header(Clock::Now()));
+    std::unique_ptr<Window_Record>& record = s_Records[this];
+    record.reset(new Window_Record);
+    record->File.Start(path, Encode_Windows_1252(m_Log[0]));
     return true;
 }
 
@@ -189,13 +204,20 @@ void CSim_Window::Log_Activity(const wxString& activity, const wxString& value)
         return;
 
     const wxString line = Activity_Log_Line(now, activity, value);
-    const auto own = s_Line_Activity.find(this);
-    const wxString* last_line = m_Log.size() > 1 && own != s_Line_Activity.end() ? &own->second : nullptr;
+    Window_Record& record = *s_Records[this];
+    const wxString* last_line = m_Log.size() > 1 && record.bHas_Line ? &record.Last_Activity : nullptr;
     if (Replaces_Last_Line(s_Merge, activity, now, last_line))
+    {
         m_Log.Last() = line;
+        record.File.Replace_Last(Encode_Windows_1252(line));
+    }
     else
+    {
         m_Log.Add(line);
-    s_Line_Activity[this] = activity;
+        record.File.Append(Encode_Windows_1252(line));
+    }
+    record.bHas_Line = true;
+    record.Last_Activity = activity;
     s_Merge.Last_Activity = activity;
     s_Merge.Last_Time = now;
 }

@@ -149,7 +149,10 @@ TEST_F(Sim_Log, A_New_Log_File_Starts_A_Fresh_Record)
     EXPECT_EQ(Written(window, "second.txt"),
               "Aufzeichung der Aktivit\xE4ten\nDatum: 2024-03-06\nUhrzeit\tAktivtit\xE4t\tWert\n\n"
               "09:00:00\tTime\t2\n");
-    EXPECT_FALSE(m_Dir.Exists("first.txt"));
+    // What reached the first file before the switch stays there.
+    EXPECT_EQ(m_Dir.Read("first.txt"),
+              "Aufzeichung der Aktivit\xE4ten\nDatum: 2024-03-05\nUhrzeit\tAktivtit\xE4t\tWert\n\n"
+              "10:00:00\tTime\t1\n");
 }
 
 TEST_F(Sim_Log, Windows_Merge_Across_The_Process_Only_Into_Lines_Of_The_Same_Activity)
