@@ -85,6 +85,8 @@ CSim_Reflections::CSim_Reflections(wxWindow* parent, const wxString& file)
         area->Layout();
         area->SetScrollRate(20, 20);
     }
+    else
+        delete content;
     Layout();
 }
 

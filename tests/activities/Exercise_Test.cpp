@@ -101,8 +101,9 @@ TEST_F(Exercise_Page, Builds_Boxes_In_Order_And_The_Buttons_The_Settings_Ask_For
     }
 
     // Files without a usable answer give an empty page that is not ready.
+    static const char binary[] = "\x89PNG\r\n\x1a\n\0\0[\x01]\x00=\x02";
     for (const std::string& bytes : {std::string(), std::string("[F]\nQuestion=Nur Text\n[G/Answers]\na=1:Ohne Frage\n"),
-                                     std::string("\x89PNG\r\n\x1a\n\0\0[\x01]\x00=\x02", 18)})
+                                     std::string(binary, sizeof binary - 1)})
     {
         CSim_Exercise* page = Make(bytes);
         EXPECT_FALSE(page->Is_Ready());

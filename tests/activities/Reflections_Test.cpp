@@ -138,8 +138,7 @@ TEST(Reflections, Finishes_Only_When_Every_Explanation_Is_Long_Enough)
 
     Set_Explanation(dialog, 2, wxString(wxUniChar(0xF6), 20));
     EXPECT_TRUE(Click_Button(dialog, "Beenden"));
-    Process_Events();
-    EXPECT_FALSE(dialog->IsShown());
+    Wait_For("the dialog to close", [&] { return !dialog->IsShown(); });
     EXPECT_EQ(activities.Lines(), std::vector<wxString>({OPENED, CLOSED}));
     delete dialog;
 }
