@@ -43,9 +43,30 @@ namespace
     }
 }
 
+bool Make_Parent_Directories(const wxString& path)
+{
+    std::string name(path.fn_str());
+    size_t slash = name.rfind('/');
+    if (slash == std::string::npos || slash == 0)
+        return true;
+    std::string dir = name.substr(0, slash);
+    struct stat st;
+    if (stat(dir.c_str(), &st) == 0)
+        return S_ISDIR(st.st_mode);
+    for (size_t next = dir.find('/', 1); ; next = dir.find('/', next + 1))
+    {
+        std::string part = dir.substr(0, next);
+        if (mkdir(part.c_str(), 0777) != 0 && errno != EEXIST)
+            return false;
+        if (next == std::string::npos)
+            break;
+    }
+    return stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
 bool Write_Record_File(const wxString& path, const std::string& bytes)
 {
-    if (path.empty())
+    if (path.empty() || !Make_Parent_Directories(path))
         return false;
     const wxCharBuffer name = path.fn_str();
     struct stat st;
@@ -69,7 +90,7 @@ bool Write_Record_File(const wxString& path, const std::string& bytes)
 
 bool Can_Write_File(const wxString& path)
 {
-    if (path.empty())
+    if (path.empty() || !Make_Parent_Directories(path))
         return false;
     FILE* f = fopen(path.fn_str(), "w");
     if (!f)
@@ -90,7 +111,7 @@ Record_File::~Record_File()
 bool Record_File::Start(const wxString& path, const std::string& bytes)
 {
     Close();
-    if (path.empty())
+    if (path.empty() || !Make_Parent_Directories(path))
         return false;
     m_Fd = open(path.fn_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (m_Fd < 0)

@@ -4,13 +4,19 @@
 #include <sys/types.h>
 #include <wx/string.h>
 
+/// Creates the directories above path that do not exist yet, so that a
+/// course can send its records to a folder of the pupil's own (such as
+/// ~/Sim-Corvena) without anyone making it first. False if that fails.
+bool Make_Parent_Directories(const wxString& path);
+
 /// Replaces the file at path with the given bytes in one piece. A regular
 /// file is replaced through a temporary file beside it, so a crash leaves
 /// either the old or the new content, never half of it. False when the file
 /// cannot be written or a write fails (a full disk); nothing is reported.
 bool Write_Record_File(const wxString& path, const std::string& bytes);
 
-/// True when a file can be created or emptied at path (mode "w").
+/// True when a file can be created or emptied at path (mode "w"), after
+/// making the directories above it.
 bool Can_Write_File(const wxString& path);
 
 /// A record that reaches the disk entry by entry while it grows, so that a

@@ -170,24 +170,22 @@ TEST(Reflections, Writes_Nothing_Where_No_Answers_File_Can_Be)
 {
     Temp_Dir dir;
     dir.Write("datei.txt", "kein Verzeichnis");
-    struct Case { const char* ini; int items; };
-    for (const Case& c : {Case{"Logfile=datei.txt/antworten.txt\n[T]\n", 1},
-                          Case{"Logfile=fehlt/antworten.txt\n[T]\n", 1},
-                          Case{"Title=Ohne Logfile\n[T]\n", 1},
-                          Case{"Title=Ohne Gruppen\nLogfile=antworten.txt\n", 0}})
+    struct Case { const char* ini; int items; bool written; };
+    for (const Case& c : {Case{"Logfile=datei.txt/antworten.txt\n[T]\n", 1, false},
+                          Case{"Title=Ohne Logfile\n[T]\n", 1, false},
+                          Case{"Logfile=neu/antworten.txt\n[T]\n", 1, true},
+                          Case{"Title=Ohne Gruppen\nLogfile=antworten.txt\n", 0, true}})
     {
         dir.Write("reflexion.ini", c.ini);
         CSim_Reflections* dialog = new CSim_Reflections(nullptr, dir.File("reflexion.ini"));
         EXPECT_EQ(dialog->Get_Item_Count(), c.items) << c.ini;
-        if (c.items == 0)
-            EXPECT_TRUE(dialog->Write_Answers()) << c.ini;
-        else
-            EXPECT_FALSE(dialog->Write_Answers()) << c.ini;
+        EXPECT_EQ(dialog->Write_Answers(), c.written) << c.ini;
         delete dialog;
     }
     EXPECT_EQ(dir.Read("datei.txt"), "kein Verzeichnis");
     EXPECT_EQ(dir.Read("antworten.txt"), "Reflektionshilfen\n");
-    EXPECT_FALSE(dir.Exists("fehlt"));
+    // A folder that does not exist yet is made for the answers.
+    EXPECT_NE(dir.Read("neu/antworten.txt").find("Thema: [Reflection]"), std::string::npos);
 
     CSim_Reflections* missing = new CSim_Reflections(nullptr, dir.File("gibt_es_nicht.ini"));
     EXPECT_EQ(missing->Get_Item_Count(), 0);

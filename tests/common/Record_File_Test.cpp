@@ -36,15 +36,30 @@ TEST(Record_File, Reports_A_Full_Disk_And_An_Unwritable_Place)
     EXPECT_FALSE(full.Is_Healthy());
     EXPECT_FALSE(full.Append("eins\n"));
 
+    // Below a file no directory can be made.
     Temp_Dir dir;
+    dir.Write("datei", "kein Verzeichnis");
     Record_File nowhere;
-    EXPECT_FALSE(nowhere.Start(dir.File("fehlt/log.txt"), "Kopf\n"));
+    EXPECT_FALSE(nowhere.Start(dir.File("datei/log.txt"), "Kopf\n"));
     EXPECT_FALSE(nowhere.Append("eins\n"));
-    EXPECT_FALSE(dir.Exists("fehlt"));
+    EXPECT_FALSE(Can_Write_File(dir.File("datei/unter/log.txt")));
+    EXPECT_EQ(dir.Read("datei"), "kein Verzeichnis");
 
     EXPECT_FALSE(Write_Record_File("/dev/full", "Kopf\n"));
-    EXPECT_FALSE(Write_Record_File(dir.File("fehlt/log.txt"), "Kopf\n"));
+    EXPECT_FALSE(Write_Record_File(dir.File("datei/log.txt"), "Kopf\n"));
     EXPECT_FALSE(Write_Record_File("", "Kopf\n"));
+}
+
+TEST(Record_File, Makes_The_Folders_Its_Records_Go_To)
+{
+    Temp_Dir dir;
+    Record_File record;
+    ASSERT_TRUE(record.Start(dir.File("Sim-Corvena/logs/sim.log"), "Kopf\n"));
+    EXPECT_EQ(dir.Read("Sim-Corvena/logs/sim.log"), "Kopf\n");
+    EXPECT_TRUE(Write_Record_File(dir.File("neu/antworten.txt"), "A\n"));
+    EXPECT_EQ(dir.Read("neu/antworten.txt"), "A\n");
+    EXPECT_TRUE(Can_Write_File(dir.File("auch/neu/aktivitaet.log")));
+    EXPECT_TRUE(dir.Exists("auch/neu/aktivitaet.log"));
 }
 
 TEST(Record_File, Whole_Writes_Replace_The_File_And_Keep_Its_Mode)

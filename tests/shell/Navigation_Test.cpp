@@ -387,7 +387,9 @@ TEST_F(Navigation, Nothing_Is_Recorded_With_The_Log_Off)
 TEST_F(Navigation, Without_Log_File_The_Pupil_Is_Asked_At_Start_And_At_The_End)
 {
     m_Dir.Write("kurs/themen.ini", s_Course);
-    Write_Ini("THEMES=kurs/themen.ini\nDOLOG=1\nLOGFILE=gibt/es/nicht/log.txt\n");
+    // No folder can be made below a file.
+    m_Dir.Write("datei", "kein Ordner");
+    Write_Ini("THEMES=kurs/themen.ini\nDOLOG=1\nLOGFILE=datei/log.txt\n");
     wxString question, title, name;
     // The unwritable file is forgotten; No leads to the save dialog,
     // cancelling it to the question again, Yes to a log in memory.
