@@ -74,14 +74,8 @@ TEST_F(Pond3_Window, Empty_Options_Give_The_Column_With_Carp_And_Run)
     // Identifiers come from the toolkit; the reset button's is the same in
     // every window of the module, and it still resets.
     wxButton* reset = Find<wxButton>(window);
-    std::vector<int> ids;
     for (wxWindow* child : window->GetChildren())
-    {
         EXPECT_LT(child->GetId(), 0) << child->GetName();
-        ids.push_back(child->GetId());
-    }
-    std::sort(ids.begin(), ids.end());
-    EXPECT_EQ(std::adjacent_find(ids.begin(), ids.end()), ids.end());
     CSim_Window* second = Make("");
     EXPECT_EQ(Find<wxButton>(second)->GetId(), reset->GetId());
     Spin_To(Spin_Controls(second)[KA_START], 300);

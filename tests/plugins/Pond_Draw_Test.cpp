@@ -137,9 +137,7 @@ TEST_F(Pond_Draw, Curve_Sets_Follow_The_Plug_In_And_The_Predation_Type)
     const wxSize size(500, 300);
     const wxColour red = CSim_Pond_Plot::Species_Colour(2, false);
     const wxRect all(0, 0, 500, 300);
-    EXPECT_GT(Count_Colour(Draw(Plot(Defaults(), 2), size), all, red), 100);
     EXPECT_EQ(Count_Colour(Draw(Plot(Defaults(), 0), size), all, red), 0);
-    EXPECT_EQ(Count_Colour(Draw(Plot(Defaults(), 0), size), all, CSim_Pond_Plot::Species_Colour(2, true)), 0);
     EXPECT_GT(Count_Colour(Draw(Plot(Defaults(), 7), size), all, red), 100);
 
     // Four curves in each set of the three-species plot, whatever SIM_TYPE.
@@ -213,9 +211,23 @@ TEST_F(Pond_Draw, The_Parameter_Box_Shows_In_The_Pen_Of_The_Last_Curve)
     const wxImage boxed = Draw(plot, size);
     EXPECT_TRUE(Colour_Near(boxed, 0, 15, red, 0));
     EXPECT_GT(Count_Ink(boxed, wxRect(3, 2, 50, 24)), 20);
+}
 
-    // With predation type 0 the last curve is the rudd's.
-    CSim_Pond_Plot* type0 = Plot(Defaults(), 0);
-    type0->Set_Show_Box(1);
-    EXPECT_TRUE(Colour_Near(Draw(type0, size), 0, 15, CSim_Pond_Plot::Species_Colour(1, false), 0));
+TEST_F(Pond_Draw, Series_Are_Resized_Only_For_A_New_Number_Of_Steps)
+{
+    CSim_Pond_Plot* plot = Plot(Defaults());
+    const double* points = plot->Get_Current_Series().Rudd.data();
+    EXPECT_FALSE(plot->Set_Steps(200));
+    EXPECT_FALSE(plot->Set_Steps(0));
+    EXPECT_EQ(plot->Get_Steps(), 200);
+    EXPECT_EQ(plot->Get_Current_Series().Rudd.data(), points);
+    EXPECT_TRUE(plot->Set_Steps(300));
+    for (const Pond_Series* series : {&plot->Get_Current_Series(), &plot->Get_Reference_Series()})
+        for (const std::vector<double>* values : {&series->Capacity, &series->Rudd, &series->Pike})
+            EXPECT_EQ(values->size(), 300u);
+
+    CSim_Pond3_Plot* plot3 = new CSim_Pond3_Plot(m_pFrame);
+    EXPECT_TRUE(plot3->Set_Steps(200));
+    EXPECT_FALSE(plot3->Set_Steps(200));
+    EXPECT_EQ(plot3->Get_Reference_Series().Carp.size(), 200u);
 }

