@@ -8,8 +8,8 @@
 #include <vector>
 
 /// The most points a series gets, whatever the time span asks for. Guards
-/// against a hidden TIME control with an absurd value; two runs and their
-/// curves of this length still take well under a second.
+/// against a span that no control limits (a hidden TIME, a huge TIME_MAX):
+/// the series stay a few megabytes and both runs a few milliseconds.
 constexpr int Pond_Max_Steps = 100000;
 
 /// Habitat scenarios, in the order of the scenario choice.
