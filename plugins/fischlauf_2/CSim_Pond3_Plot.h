@@ -1,0 +1,91 @@
+#pragma once
+
+// The plot of the three-species pond (rudd and carp as prey, pike feeding on
+// both): holds the model's inputs, runs the reference and the current run,
+// and paints both.
+
+#include "plugins/pond/Pond_Model.h"
+
+#include <wx/panel.h>
+#include <wx/string.h>
+
+class wxDC;
+
+class CSim_Pond3_Plot : public wxPanel
+{
+public:
+    /// A plot without series: it shows the empty state until Set_Steps.
+    explicit CSim_Pond3_Plot(wxWindow* parent);
+    virtual ~CSim_Pond3_Plot();
+
+    /// The colour of a species group: 0 habitat capacity, 1 rudd, 2 carp,
+    /// 3 pike (any other index is the capacity's); light for the reference.
+    static wxColour Species_Colour(int group, bool light);
+
+    // Inputs, set by the simulation window before Compute.
+    void Set_Show_Box(int show) { m_Show_Box = show; }
+    void Set_Show_Reference(int show) { m_Show_Reference = show; }
+    void Set_Scenario(int scenario) { m_Scenario = scenario; }
+    /// Kept for the option SIM_TYPE; the three-species model has one type.
+    void Set_Predation(int type) { m_Predation = type; }
+    void Set_Current(const Pond3_Parameters& p) { m_Current = p; }
+    void Set_Reference(const Pond3_Parameters& p) { m_Reference = p; }
+    void Set_Titles(const wxString& x, const wxString& y);
+
+    /// Sets the number of points for a whole time span (rounded, at most
+    /// Pond_Max_Steps) and resizes every series. False, changing nothing,
+    /// when that is no point or the same number.
+    bool Set_Steps(int time_span);
+
+    /// Sets the top of the value axis. Always true.
+    bool Set_Zoom(double value_max);
+
+    /// Runs the reference run, then the current one. Always true.
+    bool Compute();
+
+    /// One run into series with these parameters, then a full repaint.
+    /// Always true.
+    bool Run_Model(Pond3_Series& series, const Pond3_Parameters& parameters);
+
+    /// Paints the plot at the window's client size; false when it drew the
+    /// empty state (no series yet).
+    bool Draw_Plot(wxDC& dc);
+
+    /// The same at a given size.
+    bool Draw_Plot(wxDC& dc, const wxSize& size);
+
+    // Read access.
+    int Get_Show_Box() const { return m_Show_Box; }
+    int Get_Show_Reference() const { return m_Show_Reference; }
+    int Get_Scenario() const { return m_Scenario; }
+    int Get_Predation() const { return m_Predation; }
+    const Pond3_Parameters& Get_Current() const { return m_Current; }
+    const Pond3_Parameters& Get_Reference() const { return m_Reference; }
+    double Get_dt() const { return m_dt; }
+    const wxString& Get_X_Title() const { return m_X_Title; }
+    const wxString& Get_Y_Title() const { return m_Y_Title; }
+    int Get_Steps() const { return m_nSteps; }
+    double Get_Value_Max() const { return m_Value_Max; }
+    const Pond3_Series& Get_Current_Series() const { return m_Current_Series; }
+    const Pond3_Series& Get_Reference_Series() const { return m_Reference_Series; }
+
+private:
+    void On_Paint(wxPaintEvent& event);
+    void On_Left_Down(wxMouseEvent& event);
+
+    int m_Show_Box;
+    int m_Show_Reference;
+    int m_Scenario;
+    int m_Predation;
+    Pond3_Parameters m_Current;   ///< a, b, d, rudd, carp and pike start, capacity
+    double m_dt;
+    Pond3_Parameters m_Reference;
+    wxString m_X_Title;
+    wxString m_Y_Title;
+    int m_nSteps;
+    double m_Value_Max;
+    Pond3_Series m_Current_Series;
+    Pond3_Series m_Reference_Series;
+
+    wxDECLARE_EVENT_TABLE();
+};

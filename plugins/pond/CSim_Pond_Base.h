@@ -1,0 +1,93 @@
+#pragma once
+
+// What the windows of both pond plug-ins have in common: the option keys of
+// their numeric parameters, the reset button, scenario choice and reference
+// check box, and how each becomes a control of the settings column.
+
+#include "tirsal/CSim_Window.h"
+
+#include <wx/string.h>
+
+class wxCheckBox;
+class wxChoice;
+
+/// One numeric parameter of a pond window. Its option keys are P (Key),
+/// P_MIN, P_MAX, P_SHOW and P_NAME; the fields hold their defaults until
+/// Read_Parameter has looked them up.
+struct Pond_Parameter
+{
+    const char* Key;
+    wxString Name;         ///< label of the control
+    int Show;              ///< non-zero: the control is created
+    double Min;
+    double Max;
+    double Value;          ///< as written: a percent of Min..Max for percent parameters
+    bool bPercent;
+    int Id;
+    double Start = 0;      ///< the value that Value stands for; never changes
+    CSim_SpinCtrl* pCtrl = nullptr;  ///< null while hidden
+};
+
+/// The keys besides the parameters, with their defaults.
+struct Pond_Options
+{
+    int Reset_Show = 1;
+    wxString Reset_Name;
+    int Start_Scenario = 0;   ///< SZENARIO, truncated toward zero
+    int Scenario_Show = 1;
+    wxString Scenario_Name;
+    int Default_Show = 1;
+    wxString Default_Name;
+    int Show_Vars = 0;
+    int Sim_Type = 2;
+    wxString X_Name;
+    wxString Y_Name;
+};
+
+/// A simulation window of the pond: reads the shared keys when it is
+/// created; the plug-in's window builds the column from them.
+class CSim_Pond_Base : public CSim_Window
+{
+protected:
+    CSim_Pond_Base(wxWindow* parent, const wxString& options);
+    virtual ~CSim_Pond_Base();
+
+    /// Looks up the parameter's keys and works out its start value.
+    void Read_Parameter(Pond_Parameter& parameter) const;
+
+    /// The parameter's spin control, 100 pixels wide, unless it is hidden.
+    void Add_Parameter(Pond_Parameter& parameter);
+
+    /// Starts a group of the settings column: some space, then the label
+    /// colour of its controls.
+    void Begin_Group(const wxColour& colour);
+
+    /// The reset button, when shown.
+    void Add_Reset(int id);
+
+    /// The scenario choice, when shown, at the start scenario.
+    void Add_Scenario(int id);
+
+    /// Some space and the ticked reference check box in black, when shown.
+    void Add_Reference_Box(int id);
+
+    /// The control's value, or the start value while it is hidden.
+    static double Current(const Pond_Parameter& parameter);
+
+    /// Puts the control, if there is one, back to the start value.
+    static void Reset(const Pond_Parameter& parameter);
+
+    /// Puts the scenario choice, if there is one, back to the start.
+    void Reset_Scenario();
+
+    /// The chosen scenario, or the start scenario while the choice is hidden.
+    int Current_Scenario() const;
+
+    /// Whether the reference curves are asked for: the check box, or false
+    /// while it is hidden.
+    bool Reference_Shown() const;
+
+    Pond_Options m_Settings;
+    wxChoice* m_pScenario;
+    wxCheckBox* m_pReference;
+};
