@@ -63,9 +63,10 @@ wxBEGIN_EVENT_TABLE(CSim_Frame, wxFrame)
     EVT_MENU(wxID_EXIT, CSim_Frame::On_Quit)
     EVT_MENU(wxID_ABOUT, CSim_Frame::On_About)
     EVT_MENU_RANGE(ID_PREV_THEME, ID_FONT_LARGER, CSim_Frame::On_Command)
+    EVT_CHAR_HOOK(CSim_Frame::On_Char_Hook)
 wxEND_EVENT_TABLE()
 
-CSim_Frame::CSim_Frame()
+CSim_Frame::CSim_Frame(const wxString& start_file, const wxString& theme_file)
     : wxFrame(nullptr, wxID_ANY, "Sim-Corvena", wxDefaultPosition, wxSize(800, 600),
               wxDEFAULT_FRAME_STYLE | wxSUNKEN_BORDER),
       m_bDoLog(true), m_bReflections_Open(false), m_bShutting_Down(false), m_Elapsed(0),
@@ -74,9 +75,11 @@ CSim_Frame::CSim_Frame()
 {
     // The start-up file lives while the window is built: FONTSIZE is read
     // after the course has been loaded.
-    CSim_Config ini(Get_Program_Dir() + "sim_corvena.ini");
+    CSim_Config ini(start_file.empty() ? Get_Program_Dir() + "sim_corvena.ini" : start_file);
     wxString themes_path;
     ini.Read_File("THEMES", &themes_path);
+    if (!theme_file.empty())
+        themes_path = theme_file;
     ini.Read("DOLOG", &m_bDoLog, true);
     ini.Read_File("LOGFILE", &m_Log_File);
     bool show_notes;
@@ -190,18 +193,18 @@ void CSim_Frame::Create_Menus()
     wxMenuBar* bar = new wxMenuBar;
 
     wxMenu* file = new wxMenu;
-    file->Append(wxID_EXIT, "Beenden");
+    file->Append(wxID_EXIT, "Beenden\tCtrl+Q");
     bar->Append(file, "Datei");
 
     wxMenu* navigation = new wxMenu;
-    navigation->Append(ID_PREV_THEME, "Voriges Thema");
-    navigation->Append(ID_NEXT_THEME, "Nächstes Thema");
-    navigation->Append(ID_BACK, "Zurück");
-    navigation->Append(ID_FORWARD, "Vorwärts");
+    navigation->Append(ID_PREV_THEME, "Voriges Thema\tAlt+Up");
+    navigation->Append(ID_NEXT_THEME, "Nächstes Thema\tAlt+Down");
+    navigation->Append(ID_BACK, "Zurück\tAlt+Left");
+    navigation->Append(ID_FORWARD, "Vorwärts\tAlt+Right");
     bar->Append(navigation, "Navigation");
 
     wxMenu* notes = new wxMenu;
-    notes->Append(ID_NOTES_SAVE, "Speichern");
+    notes->Append(ID_NOTES_SAVE, "Speichern\tCtrl+S");
     notes->Append(ID_NOTES_SAVE_AS, "Speichern unter...");
     notes->Append(ID_NOTES_CLEAR, "Inhalt löschen");
     bar->Append(notes, "Notizen");
@@ -221,8 +224,8 @@ void CSim_Frame::Create_Menus()
     window->AppendCheckItem(ID_SHOW_NOTES, "Zeige Notizen");
     window->AppendCheckItem(ID_SHOW_TASKS, "Zeige Aufgaben");
     window->AppendSeparator();
-    window->Append(ID_FONT_SMALLER, "Schrift verkleinern");
-    window->Append(ID_FONT_LARGER, "Schrift vergrößern");
+    window->Append(ID_FONT_SMALLER, "Schrift verkleinern\tCtrl+-");
+    window->Append(ID_FONT_LARGER, "Schrift vergrößern\tCtrl++");
     bar->Append(window, "Fenster");
 
     wxMenu* help = new wxMenu;
@@ -391,6 +394,31 @@ void CSim_Frame::On_Command(wxCommandEvent& event)
         event.Skip();
         break;
     }
+}
+
+void CSim_Frame::On_Char_Hook(wxKeyEvent& event)
+{
+    // The tree and the HTML pages take arrow keys for themselves, Alt held
+    // or not: the navigation shortcuts are caught before they do.
+    if (event.GetModifiers() == wxMOD_ALT)
+    {
+        int id = 0;
+        switch (event.GetKeyCode())
+        {
+        case WXK_UP: id = ID_PREV_THEME; break;
+        case WXK_DOWN: id = ID_NEXT_THEME; break;
+        case WXK_LEFT: id = ID_BACK; break;
+        case WXK_RIGHT: id = ID_FORWARD; break;
+        }
+        if (id)
+        {
+            wxCommandEvent command(wxEVT_MENU, id);
+            command.SetEventObject(this);
+            On_Command(command);
+            return;
+        }
+    }
+    event.Skip();
 }
 
 void CSim_Frame::On_Quit(wxCommandEvent&)

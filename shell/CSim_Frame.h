@@ -51,8 +51,10 @@ public:
         int m_Capacity;
     };
 
-    /// Builds and shows the window.
-    CSim_Frame();
+    /// Builds and shows the window on the start file beside the program, or
+    /// on start_file when given; a theme_file given replaces its THEMES.
+    explicit CSim_Frame(const wxString& start_file = wxEmptyString,
+                        const wxString& theme_file = wxEmptyString);
     virtual ~CSim_Frame();
 
     /// Adds delta points to the font offset of every content page.
@@ -119,6 +121,7 @@ protected:
     void On_Update_UI(wxUpdateUIEvent& event);
     void On_Command(wxCommandEvent& event);
     void On_Quit(wxCommandEvent& event);
+    void On_Char_Hook(wxKeyEvent& event);
     void On_About(wxCommandEvent& event);
 
 private:

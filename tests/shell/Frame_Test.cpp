@@ -1,6 +1,7 @@
 #include "shell/CSim_Frame.h"
 
 #include "shell/Command_Ids.h"
+#include "shell/Program_Dir.h"
 #include "tests/support/Frame_Fixture.h"
 #include "tests/support/Gui_Helpers.h"
 
@@ -313,4 +314,56 @@ TEST_F(Frame, Extras_Menu_And_Tools_Follow_The_Activities_Of_The_Course)
     EXPECT_NE(m_pFrame->Get_Tool_Bar()->FindById(ID_REFLECTIONS), nullptr);
     // No theme has a time-out: the reflection aid stays shut all run.
     EXPECT_FALSE(Is_Enabled(ID_REFLECTIONS));
+}
+
+TEST_F(Frame, Course_Files_Given_On_The_Command_Line_Replace_The_Usual_Ones)
+{
+    Write_Ini("DOLOG=0\nTHEMES=kurs/standard.ini\nFONTSIZE=0\n");
+    m_Dir.Write("kurs/standard.ini", "[General]\nName=Standardkurs\n[Themes]\nName=R\n");
+    m_Dir.Write("anderer/kurs.ini", "[General]\nName=Anderer Kurs\n[Themes]\nName=R\n");
+    m_Dir.Write("klasse7/sim_corvena.ini", "DOLOG=0\nTHEMES=themen/teich.ini\nNOTEPADFILE=notizen.txt\n");
+    m_Dir.Write("klasse7/themen/teich.ini", "[General]\nName=Teich 7b\n[Themes]\nName=R\n");
+
+    Set_Program_Dir(m_Dir.Path());
+    // A theme file replaces THEMES; the rest comes from the usual start file.
+    m_pFrame = new CSim_Frame(wxEmptyString, m_Dir.File("anderer/kurs.ini"));
+    EXPECT_EQ(m_pFrame->GetTitle(), "Anderer Kurs");
+    EXPECT_FALSE(m_pFrame->Is_Logging());
+    Destroy_Frame();
+
+    // Another start file is read instead, its names against its own folder.
+    m_pFrame = new CSim_Frame(m_Dir.File("klasse7/sim_corvena.ini"));
+    EXPECT_EQ(m_pFrame->GetTitle(), "Teich 7b");
+    EXPECT_EQ(m_pFrame->Get_Notes_File(), m_Dir.File("klasse7/notizen.txt"));
+    Destroy_Frame();
+
+    m_pFrame = new CSim_Frame;
+    EXPECT_EQ(m_pFrame->GetTitle(), "Standardkurs");
+}
+
+TEST_F(Frame, Commands_Have_Keyboard_Shortcuts_Shown_In_The_Menus)
+{
+    Write_Ini("DOLOG=0\n");
+    wxTEST_DIALOG(Make_Frame(), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
+    struct Case { int id; int flags; int key; };
+    const Case cases[] = {
+        {wxID_EXIT, wxACCEL_CTRL, 'Q'},
+        {ID_PREV_THEME, wxACCEL_ALT, WXK_UP},
+        {ID_NEXT_THEME, wxACCEL_ALT, WXK_DOWN},
+        {ID_BACK, wxACCEL_ALT, WXK_LEFT},
+        {ID_FORWARD, wxACCEL_ALT, WXK_RIGHT},
+        {ID_NOTES_SAVE, wxACCEL_CTRL, 'S'},
+        {ID_FONT_SMALLER, wxACCEL_CTRL, '-'},
+        {ID_FONT_LARGER, wxACCEL_CTRL, '+'},
+    };
+    for (const Case& c : cases)
+    {
+        wxMenuItem* item = m_pFrame->GetMenuBar()->FindItem(c.id);
+        ASSERT_NE(item, nullptr) << c.id;
+        wxAcceleratorEntry* accel = item->GetAccel();
+        ASSERT_NE(accel, nullptr) << c.id;
+        EXPECT_EQ(accel->GetFlags(), c.flags) << c.id;
+        EXPECT_EQ(accel->GetKeyCode(), c.key) << c.id;
+        delete accel;
+    }
 }

@@ -1,0 +1,85 @@
+#include "shell/Command_Line.h"
+
+#include "shell/CSim_Config.h"
+
+#include <wx/filename.h>
+
+namespace
+{
+    bool Is_Start_File(const wxString& path)
+    {
+        if (wxFileName(path).GetFullName().CmpNoCase("sim_corvena.ini") == 0)
+            return true;
+        CSim_Config config(path);
+        wxString value;
+        return config.Read("/THEMES", &value);
+    }
+
+    wxString Absolute(const wxString& path)
+    {
+        wxFileName name(path);
+        name.MakeAbsolute();
+        return name.GetFullPath();
+    }
+}
+
+Command_Line Command_Line::Parse(const wxArrayString& args)
+{
+    Command_Line line;
+    if (args.empty())
+        return line;
+    const wxString& first = args[0];
+    if (first == "--help" || first == "-h")
+    {
+        line.What = Help;
+        return line;
+    }
+    if (first == "--check")
+    {
+        if (args.size() != 2)
+        {
+            line.What = Error;
+            line.Message = wxString::FromUTF8("--check erwartet genau eine Datei.");
+            return line;
+        }
+        line.What = Check;
+        line.Path = Absolute(args[1]);
+        return line;
+    }
+    if (first.StartsWith("-") || args.size() > 1)
+    {
+        line.What = Error;
+        line.Message = wxString::Format(wxString::FromUTF8("Unbekannte Angabe: %s"),
+                                        first.StartsWith("-") ? first : args[1]);
+        return line;
+    }
+    wxString path = Absolute(first);
+    if (wxFileName::FileExists(path) && Is_Start_File(path))
+        line.Start_File = path;
+    else
+        line.Theme_File = path;
+    return line;
+}
+
+wxString Command_Line::Help_Text()
+{
+    return wxString::FromUTF8(
+        "Aufruf: corvena [DATEI]\n"
+        "       corvena --check DATEI\n"
+        "       corvena --help\n"
+        "\n"
+        "Ohne Angabe öffnet Sim-Corvena den Kurs, den \"sim_corvena.ini\" neben dem\n"
+        "Programm nennt.\n"
+        "\n"
+        "  DATEI          eine Themendatei: dieser Kurs wird statt des in THEMES\n"
+        "                 genannten geöffnet; alle anderen Einstellungen kommen aus\n"
+        "                 \"sim_corvena.ini\" neben dem Programm.\n"
+        "                 Oder eine \"sim_corvena.ini\": sie wird statt der neben dem\n"
+        "                 Programm gelesen; ihre Dateinamen gelten von ihrem eigenen\n"
+        "                 Verzeichnis aus.\n"
+        "  --check DATEI  prüft den Kurs (eine \"sim_corvena.ini\" oder eine\n"
+        "                 Themendatei), ohne ein Fenster zu öffnen, und nennt jedes\n"
+        "                 Problem mit Datei und Schlüssel. Rückgabewert: 0 ohne\n"
+        "                 Probleme, 1 mit Problemen, 2 wenn DATEI nicht lesbar ist.\n"
+        "  --help         zeigt diese Hilfe.\n");
+}

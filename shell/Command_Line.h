@@ -1,0 +1,30 @@
+#pragma once
+
+#include <wx/arrstr.h>
+#include <wx/string.h>
+
+/// What the program was asked to do on its command line.
+struct Command_Line
+{
+    enum Mode
+    {
+        Run,    ///< open the course (Start_File / Theme_File when set)
+        Check,  ///< check the course at Path without opening a window
+        Help,   ///< explain the options
+        Error   ///< the arguments make no sense; Message says why
+    };
+
+    Mode What = Run;
+    wxString Start_File;  ///< a "sim_corvena.ini" to read instead of the one beside the program
+    wxString Theme_File;  ///< a theme file to open instead of the one THEMES names
+    wxString Path;        ///< what --check checks
+    wxString Message;
+
+    /// Reads the arguments after the program name. A file given alone is a
+    /// start file when it is named sim_corvena.ini or names THEMES at its
+    /// top, and a theme file otherwise.
+    static Command_Line Parse(const wxArrayString& args);
+
+    /// The text --help prints.
+    static wxString Help_Text();
+};
