@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake make g++ pkg-config
   libwxgtk3.2-dev libgtk-3-dev
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev file
   xvfb xauth xdotool imagemagick
   adwaita-icon-theme fonts-dejavu-core xdg-utils wx3.2-i18n
 )

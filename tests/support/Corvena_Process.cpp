@@ -157,9 +157,22 @@ Corvena_Process::Corvena_Process(const std::string& dir) : m_Dir(dir)
 {
     if (!m_Dir.empty() && m_Dir.back() != '/')
         m_Dir += '/';
-    fs::copy_file(CORVENA_BINARY, m_Dir + "corvena", fs::copy_options::overwrite_existing);
+    m_Program = m_Dir + "corvena";
+    fs::copy_file(CORVENA_BINARY, m_Program, fs::copy_options::overwrite_existing);
     fs::copy_file(TIRSAL_LIBRARY, m_Dir + fs::path(TIRSAL_LIBRARY).filename().string(),
                   fs::copy_options::overwrite_existing);
+}
+
+Corvena_Process::Corvena_Process(const std::string& dir, const std::string& program)
+    : m_Dir(dir), m_Program(program)
+{
+    if (!m_Dir.empty() && m_Dir.back() != '/')
+        m_Dir += '/';
+}
+
+void Corvena_Process::Set_Environment(const std::string& name, const std::string& value)
+{
+    m_Environment.push_back(name + "=" + value);
 }
 
 Corvena_Process::~Corvena_Process()
@@ -176,17 +189,19 @@ bool Corvena_Process::Start(const std::vector<std::string>& args)
 {
     if (!m_X.Ok())
         return false;
-    std::string program = m_Dir + "corvena";
+    std::string program = m_Program;
     std::string errors = m_Dir + "corvena.stderr";
     m_Pid = fork();
     if (m_Pid == 0)
     {
         setenv("DISPLAY", m_X.Display().c_str(), 1);
         setenv("NO_AT_BRIDGE", "1", 1);
+        for (const std::string& variable : m_Environment)
+            putenv(const_cast<char*>(variable.c_str()));
         int err = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (err >= 0)
             dup2(err, 2);
-        if (chdir("/") != 0)
+        if (chdir(m_Dir.c_str()) != 0)
             _exit(126);
         std::vector<std::string> all = {program};
         all.insert(all.end(), args.begin(), args.end());

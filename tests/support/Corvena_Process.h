@@ -36,12 +36,19 @@ class Corvena_Process
 {
 public:
     explicit Corvena_Process(const std::string& dir);
+
+    /// The program at program (an installed one, say) run as it is, with
+    /// dir as its working directory; nothing is copied.
+    Corvena_Process(const std::string& dir, const std::string& program);
     ~Corvena_Process();
     Corvena_Process(const Corvena_Process&) = delete;
     Corvena_Process& operator=(const Corvena_Process&) = delete;
 
     /// Starts the program on its own X server; false if either fails.
     bool Start(const std::vector<std::string>& args = {});
+
+    /// Sets an environment variable for the program (before Start).
+    void Set_Environment(const std::string& name, const std::string& value);
 
     /// Waits until a visible window with exactly this title exists and gives
     /// it the keyboard focus.
@@ -71,6 +78,8 @@ public:
 
 private:
     std::string m_Dir;
+    std::string m_Program;
+    std::vector<std::string> m_Environment;
     X_Server m_X;
     pid_t m_Pid = -1;
     double m_Stop_Seconds = 0;
