@@ -78,3 +78,34 @@ TEST(Records, Reflection_Answers_Are_Written_For_Every_Topic_When_The_Session_En
               "\n____________________\n2. Reflektionshilfe\n\n"
               "Thema: R\xE4uber und Beute\nBewertung: 3   \nErl\xE4uterung:\n\n");
 }
+
+TEST(Records, Everything_Recorded_Before_A_Kill_Is_On_Disk)
+{
+    Temp_Dir dir;
+    dir.Write("sim_corvena.ini", "THEMES=kurs.ini\nDOLOG=1\nLOGFILE=log/aktivitaet.log\n");
+    dir.Write("kurs.ini", std::string("[General]\nName=Abbruch\n[Themes]\nName=Teich\nSimulation=")
+                              + CORVENA_PLUGIN_DIR + "/fischlauf.so\nSimulation_Log=log/sim.log\n"
+                              "[Themes/A]\nName=Erstes\n[Themes/B]\nName=Zweites\n");
+    Corvena_Process program(dir.Path_Str());
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(program.Wait_For_Window("Abbruch")) << program.Errors();
+    // Two themes and back to the root, whose page is the pond; the "+" of
+    // its time span sits here in the unmaximised window on a display
+    // without a window manager.
+    ASSERT_TRUE(program.Keys({"Down", "Down", "alt+Left", "alt+Left"}));
+    ASSERT_TRUE(program.Click(401, 221));
+    ASSERT_TRUE(Poll_Until(3000, [&] { return dir.Read("log/sim.log").find("\tTime\t") != std::string::npos; }))
+        << dir.Read("log/aktivitaet.log") << dir.Read("log/sim.log");
+    int status = 0;
+    ASSERT_TRUE(program.Stop(SIGKILL, 5000, &status));
+    EXPECT_TRUE(WIFSIGNALED(status));
+
+    std::string log = dir.Read("log/aktivitaet.log");
+    EXPECT_NE(log.find("\t00:00:00\tAufzeichnung gestartet\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("\tErstes\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("\tZweites\n"), std::string::npos) << log;
+    EXPECT_EQ(log.find("Aufzeichnung beendet"), std::string::npos) << log;
+    std::string sim = dir.Read("log/sim.log");
+    EXPECT_EQ(sim.substr(0, 28), "Aufzeichung der Aktivit\xE4ten\n") << sim;
+    EXPECT_NE(sim.find("\tTime\t201.000000\n"), std::string::npos) << sim;
+}

@@ -247,6 +247,12 @@ bool Corvena_Process::Keys(const std::vector<std::string>& keys, int delay_ms)
     return true;
 }
 
+bool Corvena_Process::Click(int x, int y)
+{
+    return Run_Command({"xdotool", "mousemove", "--sync", std::to_string(x), std::to_string(y), "click", "1"},
+                       m_X.Display());
+}
+
 bool Corvena_Process::Type(const std::string& text)
 {
     return Run_Command({"xdotool", "type", "--delay", "20", text}, m_X.Display());

@@ -57,6 +57,9 @@ public:
     /// Sends key presses in xdotool's names ("Down", "ctrl+s"), one by one.
     bool Keys(const std::vector<std::string>& keys, int delay_ms = 120);
 
+    /// Clicks the left mouse button at a point of the screen.
+    bool Click(int x, int y);
+
     /// Types text into the focused control.
     bool Type(const std::string& text);
 
