@@ -1,9 +1,10 @@
-// The export menu of the plots, on windows made by the built modules: the
+// The export menu of both plots, on windows made by the built modules: the
 // popup, the picture against the plot's own painting, the values against
 // the plot's runs, the log lines, and failed exports.
 
 #include "plugins/fischlauf/CSim_Pond.h"
 #include "plugins/fischlauf/CSim_Pond_Plot.h"
+#include "plugins/fischlauf_2/CSim_Pond3_Plot.h"
 #include "plugins/pond/Pond_Export_Menu.h"
 
 #include "simframe/src/Tirsal_Testing.h"
@@ -147,4 +148,30 @@ TEST_F(Pond_Export, Values_Read_Back_As_Both_Runs_And_Only_Written_Files_Are_Log
     Destroy(window);
     EXPECT_EQ(m_Dir.Read("teich.txt"),
               Log_Header + "10:00:00\tRF Grow\t0.120000\n" + Line("10:00:05", "Export Werte", "werte.csv"));
+}
+
+TEST_F(Pond_Export, Three_Species_Export_Carp_Too_And_Log_Only_The_Exports)
+{
+    Load(FISCHLAUF_2_PLUGIN);
+    CSim_Window* window = Make("KA_START=150");
+    ASSERT_TRUE(window && window->Set_Log_File(m_Dir.File("drei.txt")));
+    CSim_Pond3_Plot* plot = Find_Plot<CSim_Pond3_Plot>(window);
+    Spin_To(Spin_Controls(window)[5], 60);  // the carp's start
+
+    Export(plot, ID_POND_EXPORT_VALUES, m_Dir.File("drei.csv"));
+    const Csv_Rows rows = Read_Csv(m_Dir.Read("drei.csv"));
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(rows[0][3] + "|" + rows[0][7], "Karpfen|Karpfen (Ausgangsfunktion)");
+    EXPECT_EQ(rows[1][3] + "|" + rows[1][7], "60,000000|150,000000");
+    const Pond3_Series& c = plot->Get_Current_Series();
+    const Pond3_Series& r = plot->Get_Reference_Series();
+    Expect_Columns(rows, 1.0,
+                   {&c.Capacity, &c.Rudd, &c.Carp, &c.Pike, &r.Capacity, &r.Rudd, &r.Carp, &r.Pike});
+
+    Tirsal_Advance_Clock(wxTimeSpan::Seconds(5));
+    Export(plot, ID_POND_EXPORT_IMAGE, m_Dir.File("drei.png"));
+    Expect_Picture(plot, m_Dir.File("drei.png"));
+    Destroy(window);
+    EXPECT_EQ(m_Dir.Read("drei.txt"), Log_Header + Line("10:00:00", "Export Werte", "drei.csv") +
+                                          Line("10:00:05", "Export Bild", "drei.png"));
 }
