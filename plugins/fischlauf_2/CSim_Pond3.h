@@ -1,8 +1,9 @@
 #pragma once
 
 // The simulation window of the three-species pond: the parameters of rudd,
-// carp and pike in the settings column, the plot in the output area. It
-// keeps no log of its own beyond the framework's header.
+// carp and pike in the settings column, the plot in the output area. Its
+// log holds only the exports of the plot: changes of the settings are not
+// recorded.
 
 #include "plugins/pond/CSim_Pond_Base.h"
 

@@ -1,13 +1,19 @@
 #include "plugins/fischlauf_2/CSim_Pond3_Plot.h"
 
 #include "plugins/pond/Pond_Draw.h"
+#include "plugins/pond/Pond_Export.h"
+#include "plugins/pond/Pond_Export_Menu.h"
 
 #include <wx/dcclient.h>
+#include <wx/menu.h>
 #include <wx/settings.h>
 
 wxBEGIN_EVENT_TABLE(CSim_Pond3_Plot, wxPanel)
     EVT_PAINT(CSim_Pond3_Plot::On_Paint)
     EVT_LEFT_DOWN(CSim_Pond3_Plot::On_Left_Down)
+    EVT_CONTEXT_MENU(CSim_Pond3_Plot::On_Context_Menu)
+    EVT_MENU(ID_POND_EXPORT_VALUES, CSim_Pond3_Plot::On_Export)
+    EVT_MENU(ID_POND_EXPORT_IMAGE, CSim_Pond3_Plot::On_Export)
 wxEND_EVENT_TABLE()
 
 CSim_Pond3_Plot::CSim_Pond3_Plot(wxWindow* parent)
@@ -114,4 +120,37 @@ void CSim_Pond3_Plot::On_Paint(wxPaintEvent&)
 
 void CSim_Pond3_Plot::On_Left_Down(wxMouseEvent&)
 {
+}
+
+std::string CSim_Pond3_Plot::Values_Csv() const
+{
+    const Pond3_Series& c = m_Current_Series;
+    const Pond3_Series& r = m_Reference_Series;
+    return Pond_Values_Csv(m_X_Title, m_dt, m_nSteps, {
+        {wxString::FromUTF8("Kapazität"), &c.Capacity, &r.Capacity},
+        {"Rotfedern", &c.Rudd, &r.Rudd},
+        {"Karpfen", &c.Carp, &r.Carp},
+        {"Hechte", &c.Pike, &r.Pike},
+    });
+}
+
+bool CSim_Pond3_Plot::Image_Png(std::string& bytes)
+{
+    return Pond_Plot_Png(this, [this](wxDC& dc) { Draw_Plot(dc); }, bytes);
+}
+
+void CSim_Pond3_Plot::On_Context_Menu(wxContextMenuEvent&)
+{
+    std::unique_ptr<wxMenu> menu = Pond_Export_Menu();
+    PopupMenu(menu.get());
+}
+
+void CSim_Pond3_Plot::On_Export(wxCommandEvent& event)
+{
+    Pond_Export(this, event.GetId(), [this, &event](std::string& bytes) {
+        if (event.GetId() == ID_POND_EXPORT_IMAGE)
+            return Image_Png(bytes);
+        bytes = Values_Csv();
+        return true;
+    });
 }

@@ -2,10 +2,12 @@
 
 // The plot of the three-species pond (rudd and carp as prey, pike feeding on
 // both): holds the model's inputs, runs the reference and the current run,
-// and paints both.
+// and paints both. A right-click offers to save the values of both runs or
+// the picture.
 
 #include "plugins/pond/Pond_Model.h"
 
+#include <string>
 #include <wx/panel.h>
 #include <wx/string.h>
 
@@ -54,6 +56,15 @@ public:
     /// The same at a given size.
     bool Draw_Plot(wxDC& dc, const wxSize& size);
 
+    /// The values of both runs as the CSV file "Werte speichern..." writes:
+    /// time, then capacity and every species of the current run, then the
+    /// same of the reference run.
+    std::string Values_Csv() const;
+
+    /// The plot as the PNG file "Bild speichern..." writes: painted as on
+    /// screen, at the client size. False when it has no area.
+    bool Image_Png(std::string& bytes);
+
     // Read access.
     int Get_Show_Box() const { return m_Show_Box; }
     int Get_Show_Reference() const { return m_Show_Reference; }
@@ -72,6 +83,8 @@ public:
 private:
     void On_Paint(wxPaintEvent& event);
     void On_Left_Down(wxMouseEvent& event);
+    void On_Context_Menu(wxContextMenuEvent& event);
+    void On_Export(wxCommandEvent& event);
 
     int m_Show_Box;
     int m_Show_Reference;

@@ -45,6 +45,11 @@ CSim_Pond_Base::~CSim_Pond_Base()
 {
 }
 
+void CSim_Pond_Base::Log_Export(const wxString& activity, const wxString& path)
+{
+    Log_Activity(activity, path);
+}
+
 void CSim_Pond_Base::Read_Parameter(Pond_Parameter& p) const
 {
     const std::string key = p.Key;

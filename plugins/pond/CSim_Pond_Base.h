@@ -48,6 +48,11 @@ struct Pond_Options
 /// created; the plug-in's window builds the column from them.
 class CSim_Pond_Base : public CSim_Window
 {
+public:
+    /// Records an export of the plot (the activity and the file's path) in
+    /// the simulation log, which only the window itself may write to.
+    void Log_Export(const wxString& activity, const wxString& path);
+
 protected:
     CSim_Pond_Base(wxWindow* parent, const wxString& options);
     virtual ~CSim_Pond_Base();
