@@ -6,15 +6,14 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <thread>
 
 namespace
 {
     void Write_Course(const Temp_Dir& dir)
     {
         dir.Write("sim_corvena.ini",
-                  "THEMES=kurs/themen.ini\nDOLOG=0\nNOTEPADSHOW=1\nNOTEPADFILE=notizen.txt\n");
-        dir.Write("kurs/themen.ini", "[General]\nName=Testkurs\n[Themes]\nName=Teich\n");
+                  "THEMES=kurs/themen.ini\nDOLOG=1\nLOGFILE=log.txt\nNOTEPADSHOW=1\nNOTEPADFILE=notizen.txt\n");
+        dir.Write("kurs/themen.ini", "[General]\nName=Testkurs\n[Themes]\nName=Teich\n[Themes/A]\nName=Ufer\n");
     }
 }
 
@@ -34,9 +33,11 @@ TEST_P(Session_End, Signal_Ends_Like_A_Confirmed_Close_And_Saves_The_Notes)
     // The tree has the focus at start; the notes pad is next in tab order.
     ASSERT_TRUE(program.Keys({"Tab"}));
     ASSERT_TRUE(program.Type("Hechte jagen Rotfedern"));
-    // Key events and the signal reach the program by different ways; give
-    // it a moment to take the typed text first.
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    // Key events and the signal reach the program by different ways: a
+    // shortcut after the text, seen in the log, shows the text was taken.
+    ASSERT_TRUE(program.Keys({"alt+Down"}));
+    ASSERT_TRUE(Poll_Until(5000, [&] { return dir.Read("log.txt").find("\tUfer\n") != std::string::npos; }))
+        << dir.Read("log.txt");
 
     int status = 0;
     ASSERT_TRUE(program.Stop(GetParam(), 5000, &status)) << program.Errors();
