@@ -555,7 +555,7 @@ void Course_Checker::Check_Record(Checked_File& config, const wxString& key, con
         text = wxString::Format(U("%s darf nicht beschrieben werden (keine Schreibrechte)"), where);
         break;
     case Write_Obstacle::Below_File:
-        text = wxString::Format(U("%s ist eine Datei, kein Ordner: darin kann nichts gespeichert werden"),
+        text = wxString::Format(U("%s ist eine Datei, kein Ordner, darin kann nichts gespeichert werden"),
                                 where);
         break;
     case Write_Obstacle::Read_Only_Folder:
@@ -564,7 +564,7 @@ void Course_Checker::Check_Record(Checked_File& config, const wxString& key, con
     }
     if (!text.empty())
     {
-        Problem(config, key, text + ": " + what + U(" geht verloren"));
+        Problem(config, key, text + "; " + what + U(" geht verloren"));
         return;
     }
 

@@ -149,6 +149,7 @@ void Course_Checker::Check_Question(Checked_File& config, bool selftest)
     Check_Groups(config, {"Answers"}, U("eine Frage hat nur die Untergruppe Answers"));
 
     const wxString group = "[" + config.Get_Path().Mid(1) + "]";
+    const wxString answers_group = "[" + config.Get_Path().Mid(1) + "/Answers]";
     wxString text;
     if (!config.Read("Question", &text))
     {
@@ -173,11 +174,11 @@ void Course_Checker::Check_Question(Checked_File& config, bool selftest)
     {
         if (config.Read("Answers", &text))
             Problem(config, "Answers",
-                    U("ist ein Schlüssel: die Antworten gehören in eine eigene Gruppe ") + group.Left(group.length() - 1)
-                        + U("/Answers]; die Frage wird übergangen"));
+                    U("ist ein Schlüssel: die Antworten gehören in eine eigene Gruppe ") + answers_group
+                        + U("; die Frage wird übergangen"));
         else
             Problem(config.Path, group,
-                    U("die Gruppe ") + group.Left(group.length() - 1) + U("/Answers] fehlt: die Frage wird übergangen"));
+                    U("die Gruppe ") + answers_group + U(" fehlt; die Frage wird übergangen"));
         return;
     }
 
@@ -195,10 +196,8 @@ void Course_Checker::Check_Question(Checked_File& config, bool selftest)
             continue;
         }
         answers++;
-        const int colon = value.Find(':');
-        const bool marked = colon == 1 || (colon == wxNOT_FOUND && value.length() == 1);
         const Answer_Code code = Parse_Answer_Code(value);
-        if (!marked)
+        if (!code.Marked)
         {
             unmarked++;
             Problem(config, name,
@@ -228,8 +227,7 @@ void Course_Checker::Check_Question(Checked_File& config, bool selftest)
                                      Quote(written), Quote(code.Label)));
     }
     if (answers == 0)
-        Problem(config.Path, "[" + config.Get_Path().Mid(1) + "]",
-                U("enthält keine Antwort: die Frage wird übergangen"));
+        Problem(config.Path, answers_group, U("enthält keine Antwort; die Frage wird übergangen"));
     else if (correct == 0 && unmarked == 0 && !odd_marker.empty())
         Problem(config.Path, group,
                 wxString::Format(U("keine Antwort ist richtig: nur \"1\" markiert eine richtige Antwort, "
