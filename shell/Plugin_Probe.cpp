@@ -84,6 +84,9 @@ bool Plugin_Probe::Load(const wxString& file)
                 m_Keys.push_back(wxString::FromUTF8(keys[i]));
         }
     }
-    library.Unload();
+    // The library stays loaded until the process ends: what it and the
+    // toolkit libraries it brings register at load time is never released
+    // by them, and a checker process does not live long.
+    library.Detach();
     return true;
 }

@@ -4,8 +4,7 @@
 #include <wx/string.h>
 
 /// What a simulation plug-in offers, found by loading it the way a theme
-/// does (now, not lazily) and unloading it again, without building any
-/// window.
+/// does (now, not lazily), without building any window.
 class Plugin_Probe
 {
 public:
@@ -14,8 +13,8 @@ public:
     /// same name with this platform's extension. False when neither exists.
     static bool Find_Library(wxString& file);
 
-    /// Loads the library at file, looks up its exports and unloads it.
-    /// False, with Get_Error telling why, when it does not load.
+    /// Loads the library at file and looks up its exports; the library
+    /// stays loaded. False, with Get_Error telling why, when it does not load.
     bool Load(const wxString& file);
 
     /// The last Load succeeded.
