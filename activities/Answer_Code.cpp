@@ -20,6 +20,7 @@ Answer_Code Parse_Answer_Code(const wxString& value)
         code.Label = value;
         return code;
     }
+    code.Marked = true;
     code.Correct = marker.IsSameAs("1", false);
     return code;
 }

@@ -7,6 +7,7 @@
 struct Answer_Code
 {
     bool Correct = false;   ///< the box must be ticked
+    bool Marked = false;    ///< the value begins with a solution marker
     wxString Label;         ///< the text after the marker, or the whole value
 };
 

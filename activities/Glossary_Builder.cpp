@@ -31,27 +31,31 @@ namespace
         text.swap(out);
     }
 
-    // Moves pos past the next occurrence of c, or to the end of the text.
-    void Skip_Past(const wxString& text, size_t& pos, wxUniChar c)
+    // Moves pos past the next occurrence of c, or to the end of the text;
+    // false when there is no c.
+    bool Skip_Past(const wxString& text, size_t& pos, wxUniChar c)
     {
         size_t found = text.find(c, pos);
         pos = found == wxString::npos ? text.length() : found + 1;
+        return found != wxString::npos;
     }
 
     // Appends the characters before the next c (or up to the end) and moves
-    // pos past that c.
-    void Append_Until(const wxString& text, size_t& pos, wxUniChar c, wxString& out)
+    // pos past that c; false when there is no c.
+    bool Append_Until(const wxString& text, size_t& pos, wxUniChar c, wxString& out)
     {
         size_t found = text.find(c, pos);
         size_t end = found == wxString::npos ? text.length() : found;
         out.append(text, pos, end - pos);
         pos = found == wxString::npos ? text.length() : found + 1;
+        return found != wxString::npos;
     }
 }
 
 bool Glossary_Builder::Read_Entries(const wxString& path)
 {
     m_Entries.clear();
+    m_Cut = Cut_Entry();
     std::string bytes;
     if (!Read_File_Bytes(path, bytes))
         return false;
@@ -66,6 +70,7 @@ bool Glossary_Builder::Read_Entries(const wxString& path)
 bool Glossary_Builder::Read_Entries_From_Bytes(std::string bytes, const wxString& directory)
 {
     m_Entries.clear();
+    m_Cut = Cut_Entry();
     Squeeze_CRLF(bytes);
     const wxString text = Decode_Course_Text(bytes);
     const wxString marker(PATH_MARKER);
@@ -73,7 +78,11 @@ bool Glossary_Builder::Read_Entries_From_Bytes(std::string bytes, const wxString
     wxString entry;
     while (pos < text.length())
     {
-        if (!Read_Entry(text, pos, entry))
+        char missing;
+        bool read = Read_Entry(text, pos, entry, &missing);
+        if (missing)
+            m_Cut = {entry, missing};
+        if (!read)
             continue;
         Replace_All(entry, marker, directory);
         m_Entries.push_back(entry);
@@ -84,22 +93,33 @@ bool Glossary_Builder::Read_Entries_From_Bytes(std::string bytes, const wxString
     return true;
 }
 
-bool Glossary_Builder::Read_Entry(const wxString& text, size_t& pos, wxString& entry)
+bool Glossary_Builder::Read_Entry(const wxString& text, size_t& pos, wxString& entry, char* missing)
 {
     entry.clear();
+    if (missing)
+        *missing = 0;
     if (pos >= text.length())
         return false;
+    // Text after the last entry holds no "<": it starts no entry, so the end
+    // of the file cuts nothing short there.
+    const bool opened = text.find('<', pos) != wxString::npos;
+    char cut = 0;
     Skip_Past(text, pos, '<');
-    Append_Until(text, pos, '>', entry);
+    if (!Append_Until(text, pos, '>', entry))
+        cut = '>';
     entry += ':';
-    if (pos < text.length())
+    if (!cut)
     {
-        Skip_Past(text, pos, '{');
-        Append_Until(text, pos, '}', entry);
+        if (!Skip_Past(text, pos, '{'))
+            cut = '{';
+        else if (!Append_Until(text, pos, '}', entry))
+            cut = '}';
     }
     for (wxString::iterator it = entry.begin(); it != entry.end(); ++it)
         if (*it == '\n')
             *it = ' ';
+    if (missing && opened)
+        *missing = cut;
     return entry.length() > 1;
 }
 

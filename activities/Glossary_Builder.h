@@ -29,8 +29,22 @@ public:
 
     /// Reads the next entry of text from pos on, advancing pos. False at the
     /// end of the text or when title and body are both empty. Line feeds
-    /// become blanks; the marker is left in place.
-    static bool Read_Entry(const wxString& text, size_t& pos, wxString& entry);
+    /// become blanks; the marker is left in place. When the text ends inside
+    /// the entry (before its ">", "{" or "}"), *missing receives that
+    /// character; otherwise it becomes 0.
+    static bool Read_Entry(const wxString& text, size_t& pos, wxString& entry,
+                           char* missing = nullptr);
+
+    /// The entry of the last read that the end of the file cut short, kept
+    /// or not: what it holds as read (title, colon, body so far) and the
+    /// bracket the file ended before; Missing is 0 when the file ended
+    /// between entries.
+    struct Cut_Entry
+    {
+        wxString Entry;
+        char Missing = 0;
+    };
+    const Cut_Entry& Get_Cut_Entry() const { return m_Cut; }
 
     /// Builds the sorted page list from the entry list.
     void Build_Pages();
@@ -53,4 +67,5 @@ public:
 private:
     std::vector<wxString> m_Entries;
     std::vector<wxString> m_Pages;
+    Cut_Entry m_Cut;
 };

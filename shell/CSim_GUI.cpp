@@ -63,6 +63,9 @@ int main(int argc, char** argv)
         return 2;
     case Command_Line::Check:
     {
+        // A console application object: the toolkit then starts without
+        // connecting to a display.
+        wxApp::SetInstance(new wxAppConsole);
         wxInitializer toolkit;
         if (!toolkit.IsOk())
             return 2;

@@ -6,21 +6,21 @@
 
 namespace
 {
-    bool Is_Start_File(const wxString& path)
-    {
-        if (wxFileName(path).GetFullName().CmpNoCase("sim_corvena.ini") == 0)
-            return true;
-        CSim_Config config(path);
-        wxString value;
-        return config.Read("/THEMES", &value);
-    }
-
     wxString Absolute(const wxString& path)
     {
         wxFileName name(path);
         name.MakeAbsolute();
         return name.GetFullPath();
     }
+}
+
+bool Command_Line::Is_Start_File(const wxString& path)
+{
+    if (wxFileName(path).GetFullName().CmpNoCase("sim_corvena.ini") == 0)
+        return true;
+    CSim_Config config(path);
+    wxString value;
+    return config.Read("/THEMES", &value);
 }
 
 Command_Line Command_Line::Parse(const wxArrayString& args)
@@ -78,8 +78,14 @@ wxString Command_Line::Help_Text()
         "                 Programm gelesen; ihre Dateinamen gelten von ihrem eigenen\n"
         "                 Verzeichnis aus.\n"
         "  --check DATEI  prüft den Kurs (eine \"sim_corvena.ini\" oder eine\n"
-        "                 Themendatei), ohne ein Fenster zu öffnen, und nennt jedes\n"
-        "                 Problem mit Datei und Schlüssel. Rückgabewert: 0 ohne\n"
-        "                 Probleme, 1 mit Problemen, 2 wenn DATEI nicht lesbar ist.\n"
+        "                 Themendatei), ohne ein Fenster zu öffnen und ohne etwas zu\n"
+        "                 verändern: fehlende Dateien, unbekannte Schlüssel, Zahlen,\n"
+        "                 die keine sind, Simulationen, die nicht laden, Verweise\n"
+        "                 ins Leere, Fragen ohne richtige Antwort, Aufzeichnungen,\n"
+        "                 die nicht geschrieben werden können. Jedes Problem steht\n"
+        "                 in einer Zeile mit Datei und Schlüssel; Pfade gelten vom\n"
+        "                 Verzeichnis der DATEI aus. Eine Anzeige ist nicht nötig.\n"
+        "                 Rückgabewert: 0 ohne Probleme, 1 mit Problemen, 2 wenn\n"
+        "                 DATEI nicht lesbar ist.\n"
         "  --help         zeigt diese Hilfe.\n");
 }

@@ -25,6 +25,10 @@ struct Command_Line
     /// top, and a theme file otherwise.
     static Command_Line Parse(const wxArrayString& args);
 
+    /// True when the file at path is a start file: it is named
+    /// sim_corvena.ini or names THEMES at its top.
+    static bool Is_Start_File(const wxString& path);
+
     /// The text --help prints.
     static wxString Help_Text();
 };

@@ -20,17 +20,7 @@ wxEND_EVENT_TABLE()
 CSim_Pond::CSim_Pond(wxWindow* parent, const wxString& options)
     : CSim_Pond_Base(parent, options), m_pPlot(nullptr)
 {
-    auto u = [](const char* text) { return wxString::FromUTF8(text); };
-    // Key, label, shown, min, max, value, percent, identifier.
-    m_Parameters[TIME] = {"TIME", "Zeitspanne [Monate]", 1, 25, 10000, 200, false, ID_POND_TIME};
-    m_Parameters[ZOOM] = {"ZOOM", "Wertespanne", 1, 10, 10000, 1500, false, ID_POND_ZOOM};
-    m_Parameters[RF_KAP] = {"RF_KAP", u("Lebensraum: Kapazität"), 1, 1, 10000, 1000, false, ID_POND_RF_KAP};
-    m_Parameters[RF_START] = {"RF_START", "Rotfedern: Startzahl", 1, 1, 10000, 200, false, ID_POND_RF_START};
-    m_Parameters[RF_GROW] = {"RF_GROW", "Rotfeder: Zuwachs [%/Wch]", 1, 0, 1, 8, true, ID_POND_RF_GROW};
-    m_Parameters[HE_START] = {"HE_START", "Hechte: Startzahl", 1, 1, 10000, 20, false, ID_POND_HE_START};
-    m_Parameters[HE_DEAD] = {"HE_DEAD", "Hechte: Nahr.bedarf [%/Wch.]", 1, 0, 1, 20, true, ID_POND_HE_DEAD};
-    m_Parameters[RF_FEED] = {"RF_FEED", "Hechte: Rotfederkonsum", 0, 0.1, 5, 50, true, ID_POND_RF_FEED};
-    m_Parameters[HE_GROW] = {"HE_GROW", "Hechte: Geburtsrate", 0, 0.1, 5, 50, true, ID_POND_HE_GROW};
+    Default_Parameters(m_Parameters);
     for (Pond_Parameter& parameter : m_Parameters)
         Read_Parameter(parameter);
 
@@ -69,6 +59,29 @@ CSim_Pond::CSim_Pond(wxWindow* parent, const wxString& options)
 
 CSim_Pond::~CSim_Pond()
 {
+}
+
+void CSim_Pond::Default_Parameters(Pond_Parameter (&parameters)[PARAMETERS])
+{
+    auto u = [](const char* text) { return wxString::FromUTF8(text); };
+    // Key, label, shown, min, max, value, percent, identifier.
+    parameters[TIME] = {"TIME", "Zeitspanne [Monate]", 1, 25, 10000, 200, false, ID_POND_TIME};
+    parameters[ZOOM] = {"ZOOM", "Wertespanne", 1, 10, 10000, 1500, false, ID_POND_ZOOM};
+    parameters[RF_KAP] = {"RF_KAP", u("Lebensraum: Kapazität"), 1, 1, 10000, 1000, false, ID_POND_RF_KAP};
+    parameters[RF_START] = {"RF_START", "Rotfedern: Startzahl", 1, 1, 10000, 200, false, ID_POND_RF_START};
+    parameters[RF_GROW] = {"RF_GROW", "Rotfeder: Zuwachs [%/Wch]", 1, 0, 1, 8, true, ID_POND_RF_GROW};
+    parameters[HE_START] = {"HE_START", "Hechte: Startzahl", 1, 1, 10000, 20, false, ID_POND_HE_START};
+    parameters[HE_DEAD] = {"HE_DEAD", "Hechte: Nahr.bedarf [%/Wch.]", 1, 0, 1, 20, true, ID_POND_HE_DEAD};
+    parameters[RF_FEED] = {"RF_FEED", "Hechte: Rotfederkonsum", 0, 0.1, 5, 50, true, ID_POND_RF_FEED};
+    parameters[HE_GROW] = {"HE_GROW", "Hechte: Geburtsrate", 0, 0.1, 5, 50, true, ID_POND_HE_GROW};
+}
+
+const char* const* CSim_Pond::Option_Keys()
+{
+    static Pond_Key_List s_Keys;
+    Pond_Parameter parameters[PARAMETERS];
+    Default_Parameters(parameters);
+    return CSim_Pond_Base::Option_Keys(parameters, PARAMETERS, s_Keys);
 }
 
 void CSim_Pond::On_Change(wxCommandEvent& event)

@@ -32,11 +32,18 @@ public:
     CSim_Pond(wxWindow* parent, const wxString& options);
     virtual ~CSim_Pond();
 
+    /// Every option key the window reads, null terminated (for checking a
+    /// course's option strings without building a window).
+    static const char* const* Option_Keys();
+
 private:
     enum Parameter
     {
         TIME, ZOOM, RF_KAP, RF_START, RF_GROW, HE_START, HE_DEAD, RF_FEED, HE_GROW, PARAMETERS
     };
+
+    /// The parameters with their keys and defaults, before the options.
+    static void Default_Parameters(Pond_Parameter (&parameters)[PARAMETERS]);
 
     void On_Change(wxCommandEvent& event);
     void On_Reset(wxCommandEvent& event);

@@ -1,4 +1,6 @@
-// The plug-in's one export: the host calls it by name to get the window.
+// The plug-in's exports: the host calls SIM_Get_Simulation by name to get
+// the window; SIM_Get_Option_Keys tells a course checker which option keys
+// the window reads.
 
 #include "plugins/fischlauf/CSim_Pond.h"
 
@@ -7,4 +9,9 @@
 SIM_PLUGIN_API CSim_Window* SIM_Get_Simulation(wxWindow* parent, const wxString& options)
 {
     return new (std::nothrow) CSim_Pond(parent, options);
+}
+
+SIM_PLUGIN_API const char* const* SIM_Get_Option_Keys()
+{
+    return CSim_Pond::Option_Keys();
 }

@@ -29,17 +29,7 @@ wxEND_EVENT_TABLE()
 CSim_Pond3::CSim_Pond3(wxWindow* parent, const wxString& options)
     : CSim_Pond_Base(parent, options), m_pPlot(nullptr)
 {
-    auto u = [](const char* text) { return wxString::FromUTF8(text); };
-    // Key, label, shown, min, max, value, percent, identifier.
-    m_Parameters[TIME] = {"TIME", "Zeitspanne [Monate]", 1, 25, 10000, 200, false, wxID_ANY};
-    m_Parameters[ZOOM] = {"ZOOM", "Wertespanne", 1, 10, 10000, 1500, false, wxID_ANY};
-    m_Parameters[RF_KAP] = {"RF_KAP", u("Lebensraum: Kapazität"), 1, 1, 10000, 1000, false, wxID_ANY};
-    m_Parameters[RF_START] = {"RF_START", "Rotfedern: Startzahl", 1, 1, 10000, 200, false, wxID_ANY};
-    m_Parameters[RF_GROW] = {"RF_GROW", "Rotfeder: Zuwachs [%/Wch]", 1, 0, 1, 8, true, wxID_ANY};
-    m_Parameters[KA_START] = {"KA_START", "Karpfen: Startzahl", 1, 1, 10000, 100, false, wxID_ANY};
-    m_Parameters[KA_GROW] = {"KA_GROW", "Karpfen: Zuwachs [%/Wch]", 1, 0, 1, 6, true, wxID_ANY};
-    m_Parameters[HE_START] = {"HE_START", "Hechte: Startzahl", 1, 1, 10000, 20, false, wxID_ANY};
-    m_Parameters[HE_DEAD] = {"HE_DEAD", "Hechte: Nahr.bedarf [%/Wch.]", 1, 0, 1, 20, true, wxID_ANY};
+    Default_Parameters(m_Parameters);
     for (Pond_Parameter& parameter : m_Parameters)
         Read_Parameter(parameter);
 
@@ -83,6 +73,29 @@ CSim_Pond3::CSim_Pond3(wxWindow* parent, const wxString& options)
 
 CSim_Pond3::~CSim_Pond3()
 {
+}
+
+void CSim_Pond3::Default_Parameters(Pond_Parameter (&parameters)[PARAMETERS])
+{
+    auto u = [](const char* text) { return wxString::FromUTF8(text); };
+    // Key, label, shown, min, max, value, percent, identifier.
+    parameters[TIME] = {"TIME", "Zeitspanne [Monate]", 1, 25, 10000, 200, false, wxID_ANY};
+    parameters[ZOOM] = {"ZOOM", "Wertespanne", 1, 10, 10000, 1500, false, wxID_ANY};
+    parameters[RF_KAP] = {"RF_KAP", u("Lebensraum: Kapazität"), 1, 1, 10000, 1000, false, wxID_ANY};
+    parameters[RF_START] = {"RF_START", "Rotfedern: Startzahl", 1, 1, 10000, 200, false, wxID_ANY};
+    parameters[RF_GROW] = {"RF_GROW", "Rotfeder: Zuwachs [%/Wch]", 1, 0, 1, 8, true, wxID_ANY};
+    parameters[KA_START] = {"KA_START", "Karpfen: Startzahl", 1, 1, 10000, 100, false, wxID_ANY};
+    parameters[KA_GROW] = {"KA_GROW", "Karpfen: Zuwachs [%/Wch]", 1, 0, 1, 6, true, wxID_ANY};
+    parameters[HE_START] = {"HE_START", "Hechte: Startzahl", 1, 1, 10000, 20, false, wxID_ANY};
+    parameters[HE_DEAD] = {"HE_DEAD", "Hechte: Nahr.bedarf [%/Wch.]", 1, 0, 1, 20, true, wxID_ANY};
+}
+
+const char* const* CSim_Pond3::Option_Keys()
+{
+    static Pond_Key_List s_Keys;
+    Pond_Parameter parameters[PARAMETERS];
+    Default_Parameters(parameters);
+    return CSim_Pond_Base::Option_Keys(parameters, PARAMETERS, s_Keys);
 }
 
 int CSim_Pond3::Reset_Id()

@@ -16,6 +16,10 @@ public:
     CSim_Pond3(wxWindow* parent, const wxString& options);
     virtual ~CSim_Pond3();
 
+    /// Every option key the window reads, null terminated (for checking a
+    /// course's option strings without building a window).
+    static const char* const* Option_Keys();
+
     /// The identifier of the reset button, the same in every window.
     static int Reset_Id();
 
@@ -24,6 +28,9 @@ private:
     {
         TIME, ZOOM, RF_KAP, RF_START, RF_GROW, KA_START, KA_GROW, HE_START, HE_DEAD, PARAMETERS
     };
+
+    /// The parameters with their keys and defaults, before the options.
+    static void Default_Parameters(Pond_Parameter (&parameters)[PARAMETERS]);
 
     void On_Change(wxCommandEvent& event);
     void On_Reset(wxCommandEvent& event);

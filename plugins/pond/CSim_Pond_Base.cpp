@@ -8,6 +8,28 @@
 
 namespace
 {
+    // The keys every pond window reads besides its parameters. The window
+    // reads them by these names, and the plug-in lists them from here, so
+    // the list a course checker gets is the one the window uses.
+    enum Shared_Key
+    {
+        RESET_SHOW, RESET_NAME, SZENARIO, SZENARIO_SHOW, SZENARIO_NAME, DEFAULT_SHOW,
+        DEFAULT_NAME, SHOW_VARS, SIM_TYPE, X_NAME, Y_NAME, SHARED_KEYS
+    };
+    const char* const s_Shared_Keys[SHARED_KEYS] = {
+        "RESET_SHOW", "RESET_NAME", "SZENARIO", "SZENARIO_SHOW", "SZENARIO_NAME", "DEFAULT_SHOW",
+        "DEFAULT_NAME", "SHOW_VARS", "SIM_TYPE", "X_NAME", "Y_NAME",
+    };
+
+    // The keys of a parameter P: P itself, then its family.
+    enum Family_Key { FAMILY_VALUE, FAMILY_MIN, FAMILY_MAX, FAMILY_SHOW, FAMILY_NAME, FAMILY_KEYS };
+    const char* const s_Family_Suffixes[FAMILY_KEYS] = {"", "_MIN", "_MAX", "_SHOW", "_NAME"};
+
+    std::string Family_Key_Name(const Pond_Parameter& p, int which)
+    {
+        return std::string(p.Key) + s_Family_Suffixes[which];
+    }
+
     // The selection the choice shows for a scenario. A number the choice
     // has no item for is constant in the model, so it shows "konstant".
     int Scenario_Selection(int scenario)
@@ -27,17 +49,17 @@ CSim_Pond_Base::CSim_Pond_Base(wxWindow* parent, const wxString& options)
     o.Y_Name = "Anzahl";
     double scenario = 0;
 
-    Get_Option("RESET_SHOW", o.Reset_Show);
-    Get_Option("RESET_NAME", o.Reset_Name);
-    Get_Option("SZENARIO", scenario);
-    Get_Option("SZENARIO_SHOW", o.Scenario_Show);
-    Get_Option("SZENARIO_NAME", o.Scenario_Name);
-    Get_Option("DEFAULT_SHOW", o.Default_Show);
-    Get_Option("DEFAULT_NAME", o.Default_Name);
-    Get_Option("SHOW_VARS", o.Show_Vars);
-    Get_Option("SIM_TYPE", o.Sim_Type);
-    Get_Option("X_NAME", o.X_Name);
-    Get_Option("Y_NAME", o.Y_Name);
+    Get_Option(s_Shared_Keys[RESET_SHOW], o.Reset_Show);
+    Get_Option(s_Shared_Keys[RESET_NAME], o.Reset_Name);
+    Get_Option(s_Shared_Keys[SZENARIO], scenario);
+    Get_Option(s_Shared_Keys[SZENARIO_SHOW], o.Scenario_Show);
+    Get_Option(s_Shared_Keys[SZENARIO_NAME], o.Scenario_Name);
+    Get_Option(s_Shared_Keys[DEFAULT_SHOW], o.Default_Show);
+    Get_Option(s_Shared_Keys[DEFAULT_NAME], o.Default_Name);
+    Get_Option(s_Shared_Keys[SHOW_VARS], o.Show_Vars);
+    Get_Option(s_Shared_Keys[SIM_TYPE], o.Sim_Type);
+    Get_Option(s_Shared_Keys[X_NAME], o.X_Name);
+    Get_Option(s_Shared_Keys[Y_NAME], o.Y_Name);
     o.Start_Scenario = Pond_Truncate(scenario);
 }
 
@@ -50,14 +72,29 @@ void CSim_Pond_Base::Log_Export(const wxString& activity, const wxString& path)
     Log_Activity(activity, path);
 }
 
+const char* const* CSim_Pond_Base::Option_Keys(const Pond_Parameter* parameters, int count,
+                                               Pond_Key_List& storage)
+{
+    if (storage.Pointers.empty())
+    {
+        storage.Keys.assign(s_Shared_Keys, s_Shared_Keys + SHARED_KEYS);
+        for (int i = 0; i < count; i++)
+            for (int which = 0; which < FAMILY_KEYS; which++)
+                storage.Keys.push_back(Family_Key_Name(parameters[i], which));
+        for (const std::string& key : storage.Keys)
+            storage.Pointers.push_back(key.c_str());
+        storage.Pointers.push_back(nullptr);
+    }
+    return storage.Pointers.data();
+}
+
 void CSim_Pond_Base::Read_Parameter(Pond_Parameter& p) const
 {
-    const std::string key = p.Key;
-    Get_Option(key.c_str(), p.Value);
-    Get_Option((key + "_MIN").c_str(), p.Min);
-    Get_Option((key + "_MAX").c_str(), p.Max);
-    Get_Option((key + "_SHOW").c_str(), p.Show);
-    Get_Option((key + "_NAME").c_str(), p.Name);
+    Get_Option(Family_Key_Name(p, FAMILY_VALUE).c_str(), p.Value);
+    Get_Option(Family_Key_Name(p, FAMILY_MIN).c_str(), p.Min);
+    Get_Option(Family_Key_Name(p, FAMILY_MAX).c_str(), p.Max);
+    Get_Option(Family_Key_Name(p, FAMILY_SHOW).c_str(), p.Show);
+    Get_Option(Family_Key_Name(p, FAMILY_NAME).c_str(), p.Name);
     p.Start = p.bPercent ? p.Min + (p.Max - p.Min) * p.Value * 0.01 : p.Value;
 }
 

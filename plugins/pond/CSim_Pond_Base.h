@@ -6,6 +6,8 @@
 
 #include "tirsal/CSim_Window.h"
 
+#include <string>
+#include <vector>
 #include <wx/string.h>
 
 class wxCheckBox;
@@ -44,6 +46,14 @@ struct Pond_Options
     wxString Y_Name;
 };
 
+/// Storage of a plug-in's list of option keys: the texts and the
+/// null-terminated array of pointers to them that the plug-in hands out.
+struct Pond_Key_List
+{
+    std::vector<std::string> Keys;
+    std::vector<const char*> Pointers;
+};
+
 /// A simulation window of the pond: reads the shared keys when it is
 /// created; the plug-in's window builds the column from them.
 class CSim_Pond_Base : public CSim_Window
@@ -52,6 +62,13 @@ public:
     /// Records an export of the plot (the activity and the file's path) in
     /// the simulation log, which only the window itself may write to.
     void Log_Export(const wxString& activity, const wxString& path);
+
+    /// Every option key a window with these parameters reads, null
+    /// terminated: the shared keys, then P, P_MIN, P_MAX, P_SHOW and P_NAME
+    /// of each parameter. Built into storage on the first call; the list
+    /// lives as long as storage does.
+    static const char* const* Option_Keys(const Pond_Parameter* parameters, int count,
+                                          Pond_Key_List& storage);
 
 protected:
     CSim_Pond_Base(wxWindow* parent, const wxString& options);

@@ -184,3 +184,22 @@ TEST(Glossary, Builds_Fifty_Thousand_Entries_Quickly)
     EXPECT_EQ(rules, (50000u + 25) / 26 - 1);
     EXPECT_LT(seconds, 3.0);
 }
+
+TEST(Glossary, Tells_Which_Entry_The_End_Of_The_File_Cut_Short)
+{
+    auto cut = [](const std::string& bytes) {
+        Glossary_Builder builder;
+        builder.Read_Entries_From_Bytes(bytes, "/");
+        return builder.Get_Cut_Entry();
+    };
+    EXPECT_EQ(cut("<Hecht>{Raubfisch}<Rotfe").Missing, '>');
+    EXPECT_EQ(cut("<Hecht>{Raubfisch}<Rotfe").Entry, "Rotfe:");
+    EXPECT_EQ(cut("<Hecht>\n").Missing, '{');
+    EXPECT_EQ(cut("<Hecht>{Raub").Missing, '}');
+    EXPECT_EQ(cut("<Hecht>{Raub").Entry, "Hecht:Raub");
+    // A lone "<" at the end opens an entry that holds nothing.
+    EXPECT_EQ(cut("<Hecht>{Raubfisch}<").Missing, '>');
+    // Text around complete entries cuts nothing short.
+    EXPECT_EQ(cut("Vorwort\n<Hecht>{Raubfisch}\nNachwort ohne Klammern\n").Missing, 0);
+    EXPECT_EQ(cut("").Missing, 0);
+}

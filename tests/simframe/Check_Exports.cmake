@@ -1,7 +1,7 @@
 # Fails unless a library exports exactly what crosses its boundary.
-#   cmake -DNM=nm -DLIBRARY=path -DKIND=framework|plugin -P Check_Exports.cmake
+#   cmake -DNM=nm -DLIBRARY=path -DKIND=framework|plugin [-DEXTRA=name] -P Check_Exports.cmake
 # The framework exports its classes and free functions (and the test hooks);
-# a plug-in exports only its entry point.
+# a plug-in exports only its entry point, and the function EXTRA when given.
 execute_process(COMMAND ${NM} -D --defined-only -C ${LIBRARY}
                 OUTPUT_VARIABLE listing RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
@@ -23,6 +23,10 @@ if(KIND STREQUAL "framework")
 else()
   set(allowed "^SIM_Get_Simulation$")
   set(required "SIM_Get_Simulation")
+  if(EXTRA)
+    set(allowed "^(SIM_Get_Simulation|${EXTRA})$")
+    list(APPEND required "${EXTRA}")
+  endif()
 endif()
 
 string(REPLACE "\n" ";" lines "${listing}")

@@ -1,0 +1,92 @@
+#include "shell/Plugin_Probe.h"
+
+#include <wx/dynlib.h>
+#include <wx/filename.h>
+#include <wx/log.h>
+
+namespace
+{
+    typedef const char* const* (*Get_Option_Keys_Function)();
+
+    // A list longer than this is no list of option keys.
+    const size_t MAX_KEYS = 100000;
+
+    // Keeps what the loader reports instead of showing it, while it lives:
+    // the last message is the system's reason.
+    class Log_Capture : public wxLog
+    {
+    public:
+        Log_Capture() : m_pPrevious(wxLog::SetActiveTarget(this)) {}
+        ~Log_Capture() { wxLog::SetActiveTarget(m_pPrevious); }
+
+        wxString Last;
+
+    private:
+        wxLog* m_pPrevious;
+
+    protected:
+        void DoLogRecord(wxLogLevel, const wxString& message, const wxLogRecordInfo&) override
+        {
+            if (!message.empty())
+                Last = message;
+        }
+    };
+}
+
+bool Plugin_Probe::Find_Library(wxString& file)
+{
+    if (wxFileName::FileExists(file))
+        return true;
+    wxFileName name(file);
+    wxString ext = name.GetExt().Lower();
+    if (ext != "dll" && ext != "dylib")
+        return false;
+    name.SetExt("so");
+    if (!name.FileExists())
+        return false;
+    file = name.GetFullPath();
+    return true;
+}
+
+bool Plugin_Probe::Load(const wxString& file)
+{
+    m_bLoaded = false;
+    m_bEntry = false;
+    m_bKeys = false;
+    m_Keys.clear();
+    m_Error.clear();
+
+    Log_Capture capture;
+    wxDynamicLibrary library;
+    if (!library.Load(file, wxDL_NOW))
+    {
+        // The system's reason follows the toolkit's own words and the
+        // library's path.
+        m_Error = capture.Last;
+        const wxString path_prefix = file + ": ";
+        size_t at = m_Error.rfind(path_prefix);
+        if (at != wxString::npos)
+            m_Error = m_Error.Mid(at + path_prefix.length());
+        return false;
+    }
+
+    m_bLoaded = true;
+    m_bEntry = library.HasSymbol("SIM_Get_Simulation");
+    if (library.HasSymbol("SIM_Get_Option_Keys"))
+    {
+        Get_Option_Keys_Function get =
+            reinterpret_cast<Get_Option_Keys_Function>(library.GetSymbol("SIM_Get_Option_Keys"));
+        const char* const* keys = get ? get() : nullptr;
+        if (keys)
+        {
+            m_bKeys = true;
+            for (size_t i = 0; keys[i] && i < MAX_KEYS; i++)
+                m_Keys.push_back(wxString::FromUTF8(keys[i]));
+        }
+    }
+    // The library stays loaded until the process ends: what it and the
+    // toolkit libraries it brings register at load time is never released
+    // by them, and a checker process does not live long.
+    library.Detach();
+    return true;
+}

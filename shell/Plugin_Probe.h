@@ -1,0 +1,41 @@
+#pragma once
+
+#include <vector>
+#include <wx/string.h>
+
+/// What a simulation plug-in offers, found by loading it the way a theme
+/// does (now, not lazily), without building any window.
+class Plugin_Probe
+{
+public:
+    /// Looks for the library a theme loads for file, in place: file itself,
+    /// or, for a course written for another platform ("fischlauf.dll"), the
+    /// same name with this platform's extension. False when neither exists.
+    static bool Find_Library(wxString& file);
+
+    /// Loads the library at file and looks up its exports; the library
+    /// stays loaded. False, with Get_Error telling why, when it does not load.
+    bool Load(const wxString& file);
+
+    /// The last Load succeeded.
+    bool Is_Loaded() const { return m_bLoaded; }
+
+    /// What the loader said when the library did not load.
+    const wxString& Get_Error() const { return m_Error; }
+
+    /// The library exports the entry point "SIM_Get_Simulation".
+    bool Has_Entry_Point() const { return m_bEntry; }
+
+    /// The library lists its option keys ("SIM_Get_Option_Keys").
+    bool Has_Option_Keys() const { return m_bKeys; }
+
+    /// The option keys the library's windows read (empty unless listed).
+    const std::vector<wxString>& Get_Option_Keys() const { return m_Keys; }
+
+private:
+    bool m_bLoaded = false;
+    bool m_bEntry = false;
+    bool m_bKeys = false;
+    std::vector<wxString> m_Keys;
+    wxString m_Error;
+};
