@@ -11,6 +11,7 @@
 #include <climits>
 #include <wx/artprov.h>
 #include <wx/filename.h>
+#include <wx/filesys.h>
 #include <wx/html/htmlwin.h>
 #include <wx/log.h>
 
@@ -102,18 +103,24 @@ void CSim_Theme::Add_Content_Page(CSim_Config& config)
     // The toolkit reports a page it cannot load in a message box; a broken
     // course page simply stays empty.
     wxLogNull quiet;
-    if (!m_pContent->LoadFile(wxFileName(file)))
-        return;
+    wxString ext = wxFileName(file).GetExt().Lower();
+    bool html = ext == "htm" || ext == "html" || ext == "xhtml";
+    if (html)
+    {
+        // The page's base location is the file's, so relative links and
+        // pictures resolve against it. The text is handed over ourselves
+        // because course pages are Windows-1252 or UTF-8 whatever the
+        // session's locale; letting the toolkit load the file first would
+        // lay out every page twice, a good part of a course's start-up.
+        m_pContent->GetParser()->GetFS()->ChangePathTo(wxFileSystem::FileNameToURL(wxFileName(file)));
+    }
+    else if (!m_pContent->LoadFile(wxFileName(file)))
+        return;  // other files are shown as the toolkit shows them
 
-    // The toolkit loaded the page for its base location, so relative links
-    // and pictures resolve against the file. "./" references are made
-    // absolute in the text, and HTML text is handed over in any case because
-    // course pages are Windows-1252 or UTF-8 whatever the session's locale.
+    // "./" references are made absolute in the text.
     wxString text;
     if (!Read_Course_Text(file, text))
         return;
-    wxString ext = wxFileName(file).GetExt().Lower();
-    bool html = ext == "htm" || ext == "html" || ext == "xhtml";
     if (Rewrite_Content_Links(text, Directory_Of(file)) > 0 || html)
         m_pContent->SetPage(text);
 }

@@ -19,12 +19,12 @@ namespace
     const wxColour Grid_Colour(127, 127, 127);
 
     void Draw_Set(wxDC& dc, const std::vector<Pond_Curve>& curves, int width, const wxRect& plot,
-                  int lowest, int n, double sx, double sy)
+                  int lowest, int n, double sx, double sy, Pond_Curve_Painter paint_curve)
     {
         for (const Pond_Curve& curve : curves)
         {
             dc.SetPen(wxPen(curve.Colour, width, wxPENSTYLE_SOLID));
-            Draw_Pond_Curve(dc, plot, lowest, *curve.pValues, n, sx, sy);
+            paint_curve(dc, plot, lowest, *curve.pValues, n, sx, sy);
         }
     }
 
@@ -53,6 +53,12 @@ void Draw_Pond_Empty(wxDC& dc, const wxSize& size)
 
 bool Draw_Pond_Plot(wxDC& dc, const wxSize& size, const Pond_Plot_Data& data)
 {
+    return Draw_Pond_Plot(dc, size, data, Draw_Pond_Curve);
+}
+
+bool Draw_Pond_Plot(wxDC& dc, const wxSize& size, const Pond_Plot_Data& data,
+                    Pond_Curve_Painter paint_curve)
+{
     const wxRect plot(20, 0, size.x - 20, size.y - 20);
     const double sy = plot.height / data.Value_Max;
     if (data.n <= 0 || !(data.Value_Max > 0) || !std::isfinite(data.Value_Max) || !std::isfinite(sy))
@@ -74,8 +80,8 @@ bool Draw_Pond_Plot(wxDC& dc, const wxSize& size, const Pond_Plot_Data& data)
     // it is; those above its top stop just above it.
     const int lowest = size.y + 10;
     if (data.bShow_Reference)
-        Draw_Set(dc, data.Reference, 4, plot, lowest, data.n, sx, sy);
-    Draw_Set(dc, data.Current, 2, plot, lowest, data.n, sx, sy);
+        Draw_Set(dc, data.Reference, 4, plot, lowest, data.n, sx, sy, paint_curve);
+    Draw_Set(dc, data.Current, 2, plot, lowest, data.n, sx, sy, paint_curve);
 
     // Framed in the pen of the last curve.
     if (data.bShow_Box)
@@ -86,18 +92,12 @@ bool Draw_Pond_Plot(wxDC& dc, const wxSize& size, const Pond_Plot_Data& data)
 void Draw_Pond_Curve(wxDC& dc, const wxRect& plot, int lowest, const std::vector<double>& values,
                      int n, double sx, double sy)
 {
-    const int bottom = plot.y + plot.height;
-    n = std::min(n, int(values.size()));
-    if (n < 1)
+    std::vector<Pond_Point> points;
+    Pond_Curve_Points(plot.x, plot.y + plot.height, lowest, values, n, sx, sy, points);
+    if (points.empty())
         return;
-    int x0 = plot.x;
-    int y0 = Pond_Curve_Y(bottom, sy, values[0], lowest);
-    for (int i = 1; i < n; i++)
-    {
-        const int x = Pond_Curve_X(plot.x, sx, i);
-        const int y = Pond_Curve_Y(bottom, sy, values[i], lowest);
-        dc.DrawLine(x0, y0, x, y);
-        x0 = x;
-        y0 = y;
-    }
+    std::vector<wxPoint> corners(points.size());
+    for (size_t i = 0; i < points.size(); i++)
+        corners[i] = wxPoint(points[i].x, points[i].y);
+    dc.DrawLines(int(corners.size()), corners.data());
 }

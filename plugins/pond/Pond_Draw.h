@@ -42,13 +42,24 @@ struct Pond_Plot_Data
 /// The empty state: two diagonals from corner to corner in the DC's pen.
 void Draw_Pond_Empty(wxDC& dc, const wxSize& size);
 
+/// Draws values[0 .. n-1] over plot as connected segments with the DC's
+/// pen, sx pixels per point and sy per unit; y is limited to lowest below.
+using Pond_Curve_Painter = void (*)(wxDC& dc, const wxRect& plot, int lowest,
+                                    const std::vector<double>& values, int n, double sx, double sy);
+
 /// Paints a plot of the given size: titles, both axes, the reference
 /// curves when shown, the current curves and the parameter box when asked
 /// for. With no points or no usable value axis (a top not above 0, as with
 /// ZOOM 0 or negative) it draws the empty state instead and returns false.
 bool Draw_Pond_Plot(wxDC& dc, const wxSize& size, const Pond_Plot_Data& data);
 
-/// Draws values[0 .. n-1] over plot as connected segments with the DC's
-/// pen, sx pixels per point and sy per unit; y is limited to lowest below.
+/// The same with the curves drawn by paint_curve (the benchmarks compare
+/// ways of drawing them).
+bool Draw_Pond_Plot(wxDC& dc, const wxSize& size, const Pond_Plot_Data& data,
+                    Pond_Curve_Painter paint_curve);
+
+/// A Pond_Curve_Painter: one polyline through the points that shape the
+/// curve (Pond_Curve_Points), which covers the same pixels as a line per
+/// segment at a fraction of the cost when many points share a pixel column.
 void Draw_Pond_Curve(wxDC& dc, const wxRect& plot, int lowest, const std::vector<double>& values,
                      int n, double sx, double sy);
