@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/filename.h>
+#include <wx/utils.h>
 
 namespace
 {
@@ -43,7 +44,8 @@ TEST(Demo_Course, Reflection_File_Has_Three_Topics)
     EXPECT_GT(min_length, 0);
     wxString value;
     config.Read_File("Logfile", &value);
-    EXPECT_EQ(value, COURSE + "reflexion/reflexion_antworten.txt");
+    // The answers go to the pupil's folder, not into the course.
+    EXPECT_EQ(value, wxGetHomeDir() + "/Sim-Corvena/reflexion_antworten.txt");
 
     int topics = 0, pictures = 0;
     wxString group;
