@@ -6,6 +6,7 @@
 #include "shell/Command_Ids.h"
 #include "shell/Exercise_Settings.h"
 #include "shell/Link_Rewriting.h"
+#include "shell/Plugin_Probe.h"
 #include "tirsal/CSim_Window.h"
 
 #include <climits>
@@ -128,30 +129,13 @@ void CSim_Theme::Add_Content_Page(CSim_Config& config)
 namespace
 {
     typedef CSim_Window* (*Get_Simulation_Function)(wxWindow* parent, const wxString& options);
-
-    // A course written for another platform names "fischlauf.dll": the
-    // plug-in of this platform has the same name with its own extension.
-    bool Find_Plugin(wxString& file)
-    {
-        if (wxFileName::FileExists(file))
-            return true;
-        wxFileName name(file);
-        wxString ext = name.GetExt().Lower();
-        if (ext != "dll" && ext != "dylib")
-            return false;
-        name.SetExt("so");
-        if (!name.FileExists())
-            return false;
-        file = name.GetFullPath();
-        return true;
-    }
 }
 
 void CSim_Theme::Add_Simulation_Page(CSim_Config& config)
 {
     wxString file;
     config.Read_File("Simulation", &file);
-    if (file.empty() || !Find_Plugin(file))
+    if (file.empty() || !Plugin_Probe::Find_Library(file))
         return;
 
     // A plug-in that does not load adds no page; the toolkit's own report
