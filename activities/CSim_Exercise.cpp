@@ -4,6 +4,7 @@
 #include "activities/Static_Label.h"
 #include "shell/Activity_Log.h"
 #include "shell/Exercise_Settings.h"
+#include "shell/Message_Box.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -127,17 +128,17 @@ void CSim_Exercise::On_Check(wxCommandEvent&)
     const wxString caption = "Selbsttest Ergebnis";
     if (Check_Answers())
     {
-        wxMessageBox(Get_Exercise_Text(1), caption, wxOK | wxCENTRE, nullptr);
+        Message_Box(Get_Exercise_Text(1), caption, wxOK | wxCENTRE, nullptr);
     }
     else if (Get_Exercise_Flag(1))
     {
         wxString text = wxString::Format("%s\n\nSollen die richtigen Antworten jetzt angezeigt werden?", Get_Exercise_Text(2));
-        if (wxMessageBox(text, caption, wxYES_NO, nullptr) == wxYES)
+        if (Message_Box(text, caption, wxYES_NO, nullptr) == wxYES)
             Show_Solution();
     }
     else
     {
-        wxMessageBox(Get_Exercise_Text(2), caption, wxOK | wxCENTRE, nullptr);
+        Message_Box(Get_Exercise_Text(2), caption, wxOK | wxCENTRE, nullptr);
     }
 }
 

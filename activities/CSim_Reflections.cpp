@@ -5,6 +5,7 @@
 #include "common/Text_Codec.h"
 #include "shell/Activity_Log.h"
 #include "shell/CSim_Config.h"
+#include "shell/Message_Box.h"
 
 #include <algorithm>
 #include <climits>
@@ -153,7 +154,7 @@ void CSim_Reflections::On_End(wxCommandEvent&)
     {
         if (int(item->Get_Explanation().length()) < m_Min_Length)
         {
-            wxMessageBox(m_Min_Prompt, wxMessageBoxCaptionStr, wxOK | wxCENTRE, nullptr);
+            Message_Box(m_Min_Prompt, wxMessageBoxCaptionStr, wxOK | wxCENTRE, nullptr);
             return;
         }
     }

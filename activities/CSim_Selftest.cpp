@@ -4,6 +4,7 @@
 #include "activities/Static_Label.h"
 #include "shell/Activity_Log.h"
 #include "shell/CSim_Config.h"
+#include "shell/Message_Box.h"
 
 #include <climits>
 #include <wx/button.h>
@@ -148,7 +149,7 @@ bool CSim_Selftest::Next_Question()
             text = wxString::Format("%d von %d Fragen wurde falsch beantwortet!", m_nWrong, m_nQuestions);
         else
             text = wxString::Format("%d von %d Fragen wurden richtig beantwortet!", m_nQuestions - m_nWrong, m_nQuestions);
-        wxMessageBox(text, wxMessageBoxCaptionStr, wxOK | wxCENTRE, nullptr);
+        Message_Box(text, wxMessageBoxCaptionStr, wxOK | wxCENTRE, nullptr);
         return true;
     }
     else

@@ -9,6 +9,7 @@
 #include "shell/File_Choice.h"
 #include "shell/Frame_Icon.h"
 #include "shell/Program_Dir.h"
+#include "shell/Message_Box.h"
 
 #include <wx/app.h>
 #include <wx/artprov.h>
@@ -428,21 +429,21 @@ void CSim_Frame::On_Quit(wxCommandEvent&)
 
 void CSim_Frame::On_About(wxCommandEvent&)
 {
-    wxMessageBox("Sim-Corvena\nEine Lernumgebung für geführtes Lernen im Biologieunterricht.",
+    Message_Box("Sim-Corvena\nEine Lernumgebung für geführtes Lernen im Biologieunterricht.",
                  "Über Sim-Corvena", wxOK, this);
 }
 
 void CSim_Frame::On_Close(wxCloseEvent& event)
 {
     if (event.CanVeto()
-        && wxMessageBox("Soll das Programm wirklich beendet werden ?", GetTitle(), wxYES_NO, this) != wxYES)
+        && Message_Box("Soll das Programm wirklich beendet werden ?", GetTitle(), wxYES_NO, this) != wxYES)
     {
         event.Veto();
         return;
     }
     if (Notes_Modified() && !m_pNotes->IsEmpty())
     {
-        int answer = wxMessageBox("Sollen Änderungen gespeichert werden ?", "Notizen speichern",
+        int answer = Message_Box("Sollen Änderungen gespeichert werden ?", "Notizen speichern",
                                   wxYES_NO | wxICON_QUESTION, this);
         if (answer == wxYES && !Save_Notes() && event.CanVeto())
         {

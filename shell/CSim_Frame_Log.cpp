@@ -8,6 +8,7 @@
 #include "common/Text_Codec.h"
 #include "shell/File_Choice.h"
 #include "shell/Session_End.h"
+#include "shell/Message_Box.h"
 
 #include <wx/filedlg.h>
 #include <wx/msgdlg.h>
@@ -69,7 +70,7 @@ bool CSim_Frame::Ask_Log_File()
     {
         if (Is_Session_Ending())
             return false;
-        if (wxMessageBox("Soll wirklich kein Aktivitätsprofil erstellt werden ?", GetTitle(),
+        if (Message_Box("Soll wirklich kein Aktivitätsprofil erstellt werden ?", GetTitle(),
                          wxYES_NO, this) == wxYES)
             return false;
     }

@@ -10,6 +10,7 @@
 #include "shell/CSim_Theme.h"
 #include "shell/CSim_Themes.h"
 #include "shell/Link_Launcher.h"
+#include "shell/Message_Box.h"
 
 #include <wx/filename.h>
 #include <wx/filesys.h>
@@ -210,7 +211,7 @@ void CSim_Frame::Open_Item(const wxTreeItemId& item)
     if (theme)
     {
         if (!theme->Get_Hint().empty())
-            wxMessageBox(theme->Get_Hint(), "Hinweis", wxOK | wxCENTRE);
+            Message_Box(theme->Get_Hint(), "Hinweis", wxOK | wxCENTRE);
         if (theme->Get_TimeOut() > 0)
         {
             m_Elapsed = 0;

@@ -5,6 +5,7 @@
 #include "common/Record_File.h"
 #include "common/Text_Codec.h"
 #include "shell/File_Choice.h"
+#include "shell/Message_Box.h"
 
 #include <wx/filedlg.h>
 #include <wx/filename.h>
@@ -51,7 +52,7 @@ void CSim_Frame::Clear_Notes()
         return;
     if (m_pNotes->IsModified())
     {
-        int answer = wxMessageBox("Sollen Änderungen gespeichert werden ?", "Notizen löschen",
+        int answer = Message_Box("Sollen Änderungen gespeichert werden ?", "Notizen löschen",
                                   wxYES_NO | wxCANCEL | wxICON_QUESTION, this);
         if (answer == wxCANCEL)
             return;
