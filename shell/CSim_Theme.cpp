@@ -9,6 +9,10 @@
 #include "tirsal/CSim_Window.h"
 
 #include <climits>
+#include <cstdio>
+#include <cstring>
+#include <link.h>
+#include <sys/stat.h>
 #include <wx/artprov.h>
 #include <wx/filename.h>
 #include <wx/html/htmlwin.h>
@@ -122,6 +126,38 @@ namespace
 {
     typedef CSim_Window* (*Get_Simulation_Function)(wxWindow* parent, const wxString& options);
 
+    // Loading maps the library's segments from the file: a plug-in cut
+    // short (a copy broken off) maps pages past the end of the file, and
+    // touching them while the library is linked kills the program with a
+    // bus error. Only a readable library of this platform whose loadable
+    // segments lie inside the file is handed to the loader.
+    bool Is_Whole_Library(const wxString& file)
+    {
+        FILE* f = fopen(file.fn_str(), "rb");
+        if (!f)
+            return false;
+        bool whole = false;
+        ElfW(Ehdr) header;
+        struct stat st;
+        if (fstat(fileno(f), &st) == 0 && S_ISREG(st.st_mode) && fread(&header, sizeof header, 1, f) == 1
+            && memcmp(header.e_ident, ELFMAG, SELFMAG) == 0
+            && header.e_ident[EI_CLASS] == (sizeof(void*) == 8 ? ELFCLASS64 : ELFCLASS32)
+            && header.e_phentsize == sizeof(ElfW(Phdr)) && fseeko(f, off_t(header.e_phoff), SEEK_SET) == 0)
+        {
+            whole = true;
+            const unsigned long long size = (unsigned long long)st.st_size;
+            for (int i = 0; whole && i < header.e_phnum; i++)
+            {
+                ElfW(Phdr) segment;
+                whole = fread(&segment, sizeof segment, 1, f) == 1
+                        && (segment.p_type != PT_LOAD
+                            || (segment.p_offset <= size && segment.p_filesz <= size - segment.p_offset));
+            }
+        }
+        fclose(f);
+        return whole;
+    }
+
     // A course written for another platform names "fischlauf.dll": the
     // plug-in of this platform has the same name with its own extension.
     bool Find_Plugin(wxString& file)
@@ -150,7 +186,7 @@ void CSim_Theme::Add_Simulation_Page(CSim_Config& config)
     // A plug-in that does not load adds no page; the toolkit's own report
     // of it would be a message box.
     wxLogNull quiet;
-    if (!m_Library.Load(file, wxDL_NOW))
+    if (!Is_Whole_Library(file) || !m_Library.Load(file, wxDL_NOW))
         return;
     wxString options;
     config.Read("Simulation_Opts", &options);
