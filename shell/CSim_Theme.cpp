@@ -15,6 +15,7 @@
 #include <sys/stat.h>
 #include <wx/artprov.h>
 #include <wx/filename.h>
+#include <wx/filesys.h>
 #include <wx/html/htmlwin.h>
 #include <wx/log.h>
 
@@ -106,19 +107,30 @@ void CSim_Theme::Add_Content_Page(CSim_Config& config)
     // The toolkit reports a page it cannot load in a message box; a broken
     // course page simply stays empty.
     wxLogNull quiet;
-    if (!m_pContent->LoadFile(wxFileName(file)))
-        return;
-
-    // The toolkit loaded the page for its base location, so relative links
-    // and pictures resolve against the file. "./" references are made
-    // absolute in the text, and HTML text is handed over in any case because
-    // course pages are Windows-1252 or UTF-8 whatever the session's locale.
-    wxString text;
-    if (!Read_Course_Text(file, text))
-        return;
     wxString ext = wxFileName(file).GetExt().Lower();
     bool html = ext == "htm" || ext == "html" || ext == "xhtml";
-    if (Rewrite_Content_Links(text, Directory_Of(file)) > 0 || html)
+    wxString text;
+    if (html)
+    {
+        // An HTML page is laid out once, from its text: the toolkit's own
+        // loading lays it out as well, and a page of megabytes takes it
+        // seconds each time. Its base location is set as loading would, so
+        // relative links and pictures resolve against the file. The text
+        // is handed over because course pages are Windows-1252 or UTF-8
+        // whatever the session's locale; "./" references are made absolute.
+        if (!Read_Course_Text(file, text))
+            return;
+        Rewrite_Content_Links(text, Directory_Of(file));
+        m_pContent->GetParser()->GetFS()->ChangePathTo(wxFileSystem::FileNameToURL(wxFileName(file)));
+        m_pContent->SetPage(text);
+        return;
+    }
+
+    // Other files are shown as the toolkit shows them, with "./" references
+    // made absolute where there are any.
+    if (!m_pContent->LoadFile(wxFileName(file)) || !Read_Course_Text(file, text))
+        return;
+    if (Rewrite_Content_Links(text, Directory_Of(file)) > 0)
         m_pContent->SetPage(text);
 }
 
