@@ -231,7 +231,10 @@ Bad_Record_Place::Bad_Record_Place(const Temp_Dir& dir, const std::string& relat
         else if (Set_Immutable(parent, true))
             m_Immutable.push_back(parent);
         else
+        {
             Replace_By_Link(parent, NO_NEW_FILES_FOR_ROOT);
+            m_Links.push_back(parent);
+        }
         if (!Create_Fails(parent))
             m_Why = "no directory that refuses new files could be made at " + parent;
         break;
@@ -242,12 +245,16 @@ Bad_Record_Place::Bad_Record_Place(const Temp_Dir& dir, const std::string& relat
         else if (Set_Immutable(path, true))
             m_Immutable.push_back(path);
         else
+        {
             Replace_By_Link(path, READ_ONLY_FOR_ROOT);
+            m_Links.push_back(path);
+        }
         if (!Open_For_Writing_Fails(path))
             m_Why = "no read-only file could be made at " + path;
         break;
     case Bad_Write::Full_Disk:
         Replace_By_Link(path, "/dev/full");
+        m_Links.push_back(path);
         {
             FILE* f = fopen(path.c_str(), "w");
             bool full = f && fputc('x', f) != EOF && fflush(f) != 0 && errno == ENOSPC;
@@ -264,4 +271,6 @@ Bad_Record_Place::~Bad_Record_Place()
 {
     for (const std::string& path : m_Immutable)
         Set_Immutable(path, false);
+    for (const std::string& path : m_Links)
+        unlink(path.c_str());
 }

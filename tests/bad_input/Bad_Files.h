@@ -74,5 +74,7 @@ public:
 
 private:
     std::vector<std::string> m_Immutable;  // cleared again in the destructor
+    std::vector<std::string> m_Links;      // removed in the destructor, so that
+                                           // nothing reaches their targets
     std::string m_Why;
 };
