@@ -400,8 +400,7 @@ TEST_F(Bad_Read_Input, Self_Test_Glossary_And_Reflection_Files)
         EXPECT_EQ(messages.Count(), 0);
         delete catalogue;
         // The catalogue's windows go with their parent; here they go now.
-        for (wxWindow* child : m_pParent->GetChildren())
-            child->Destroy();
+        m_pParent->DestroyChildren();
         Process_Events();
     }
     Report_Cases_Not_Made();

@@ -281,7 +281,10 @@ TEST_F(Frame, Font_Offset_At_The_Limits_Of_The_Number_Range)
         Command(font_size[0] == '-' ? ID_FONT_SMALLER : ID_FONT_LARGER);
         EXPECT_EQ(CSim_Frame::Get_Font_Offset(), start);
         Process_Events();
+        // Back to 0 for the tests after this one (INT_MIN has no negative).
+        m_pFrame->Change_Font_Size(start < 0 ? INT_MAX : -INT_MAX);
         m_pFrame->Change_Font_Size(-CSim_Frame::Get_Font_Offset());
+        EXPECT_EQ(CSim_Frame::Get_Font_Offset(), 0);
         Destroy_Frame();
     }
 }
