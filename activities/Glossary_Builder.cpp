@@ -1,9 +1,9 @@
 #include "activities/Glossary_Builder.h"
 
 #include "common/Text_Codec.h"
+#include "shell/Link_Rewriting.h"
 
 #include <algorithm>
-#include <climits>
 #include <wx/filename.h>
 
 const char* const Glossary_Builder::PATH_MARKER = "GLOSSAR_PATH";
@@ -175,12 +175,8 @@ wxString Glossary_Builder::Page_Html(const wxString& page)
 
 void Glossary_Builder::Font_Sizes(int offset, int sizes[7])
 {
-    static const int base[7] = {8, 10, 12, 14, 16, 18, 20};
-    for (int i = 0; i < 7; i++)
-    {
-        long long size = (long long)base[i] + offset;
-        sizes[i] = int(std::min<long long>(std::max<long long>(size, 4), INT_MAX));
-    }
+    // The same sizes as the content pages get.
+    Html_Font_Sizes(offset, sizes);
 }
 
 void Glossary_Builder::Sort_By_Bytes(std::vector<wxString>& texts)

@@ -57,7 +57,7 @@ public:
     /// The HTML of a page string: the part after its first colon.
     static wxString Page_Html(const wxString& page);
 
-    /// The seven HTML font sizes for a font offset (none below 4 points).
+    /// The seven HTML font sizes for a font offset, as content pages get them.
     static void Font_Sizes(int offset, int sizes[7]);
 
     /// Sorts texts by their Windows-1252 bytes, compared unsigned, whatever

@@ -74,6 +74,10 @@ bool Write_Record_File(const wxString& path, const std::string& bytes)
     // Links, devices and the like are written in place.
     if (exists && !S_ISREG(st.st_mode))
         return Write_Directly(path, bytes);
+    // A file that may not be written stays as it is: replacing it through
+    // a file beside it would get past its permissions.
+    if (exists && access(name, W_OK) != 0)
+        return false;
 
     std::string temp = std::string(name.data()) + ".XXXXXX";
     int fd = mkstemp(&temp[0]);

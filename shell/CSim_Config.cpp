@@ -5,6 +5,7 @@
 
 #include <string>
 #include <wx/filename.h>
+#include <wx/log.h>
 #include <wx/wfstream.h>
 
 namespace
@@ -33,6 +34,9 @@ bool CSim_Config::Open(const wxString& path)
     name.Normalize(NORMALISE);
     m_Directory = name.GetPath(wxPATH_GET_VOLUME | wxPATH_GET_SEPARATOR);
 
+    // A file that cannot be read is no error to show: the caller falls
+    // back to its defaults. The toolkit's stream would report it in a box.
+    wxLogNull quiet;
     m_pStream = new wxFileInputStream(name.GetFullPath());
     if (!m_pStream->IsOk())
     {

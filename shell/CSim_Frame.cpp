@@ -11,6 +11,8 @@
 #include "shell/Program_Dir.h"
 #include "shell/Message_Box.h"
 
+#include <algorithm>
+#include <climits>
 #include <wx/app.h>
 #include <wx/artprov.h>
 #include <wx/filedlg.h>
@@ -143,7 +145,7 @@ CSim_Frame::CSim_Frame(const wxString& start_file, const wxString& theme_file)
 
     long font_size;
     ini.Read("FONTSIZE", &font_size, 0);
-    Change_Font_Size(int(font_size));
+    Change_Font_Size(int(std::max<long>(INT_MIN, std::min<long>(INT_MAX, font_size))));
 
     Create_Menus();
     Create_Tool_Bar();
@@ -171,7 +173,9 @@ CSim_Frame::~CSim_Frame()
 
 void CSim_Frame::Change_Font_Size(int delta)
 {
-    s_Font_Offset += delta;
+    // The offset has no bounds of its own, but must stay an int.
+    long long offset = (long long)s_Font_Offset + delta;
+    s_Font_Offset = int(std::max<long long>(INT_MIN, std::min<long long>(INT_MAX, offset)));
     for (wxWindow* page : m_Pages)
         if (page->GetId() == ID_THEME)
             static_cast<CSim_Theme*>(page)->Set_Font_Size(s_Font_Offset);

@@ -106,23 +106,28 @@ void CSim_Theme::Add_Content_Page(CSim_Config& config)
     wxLogNull quiet;
     wxString ext = wxFileName(file).GetExt().Lower();
     bool html = ext == "htm" || ext == "html" || ext == "xhtml";
+    wxString text;
     if (html)
     {
-        // The page's base location is the file's, so relative links and
-        // pictures resolve against it. The text is handed over ourselves
-        // because course pages are Windows-1252 or UTF-8 whatever the
-        // session's locale; letting the toolkit load the file first would
-        // lay out every page twice, a good part of a course's start-up.
+        // An HTML page is laid out once, from its text: the toolkit's own
+        // loading lays it out as well, and a page of megabytes takes it
+        // seconds each time. Its base location is set as loading would, so
+        // relative links and pictures resolve against the file. The text
+        // is handed over because course pages are Windows-1252 or UTF-8
+        // whatever the session's locale; "./" references are made absolute.
+        if (!Read_Course_Text(file, text))
+            return;
+        Rewrite_Content_Links(text, Directory_Of(file));
         m_pContent->GetParser()->GetFS()->ChangePathTo(wxFileSystem::FileNameToURL(wxFileName(file)));
-    }
-    else if (!m_pContent->LoadFile(wxFileName(file)))
-        return;  // other files are shown as the toolkit shows them
-
-    // "./" references are made absolute in the text.
-    wxString text;
-    if (!Read_Course_Text(file, text))
+        m_pContent->SetPage(text);
         return;
-    if (Rewrite_Content_Links(text, Directory_Of(file)) > 0 || html)
+    }
+
+    // Other files are shown as the toolkit shows them, with "./" references
+    // made absolute where there are any.
+    if (!m_pContent->LoadFile(wxFileName(file)) || !Read_Course_Text(file, text))
+        return;
+    if (Rewrite_Content_Links(text, Directory_Of(file)) > 0)
         m_pContent->SetPage(text);
 }
 
@@ -141,7 +146,7 @@ void CSim_Theme::Add_Simulation_Page(CSim_Config& config)
     // A plug-in that does not load adds no page; the toolkit's own report
     // of it would be a message box.
     wxLogNull quiet;
-    if (!m_Library.Load(file, wxDL_NOW))
+    if (!Plugin_Probe::Is_Whole_Library(file) || !m_Library.Load(file, wxDL_NOW))
         return;
     wxString options;
     config.Read("Simulation_Opts", &options);

@@ -1,5 +1,6 @@
 #include "shell/Ini_Document.h"
 
+#include <algorithm>
 #include <wx/tokenzr.h>
 
 namespace
@@ -32,6 +33,21 @@ namespace
 
 Ini_Document::Ini_Document()
 {
+}
+
+Ini_Document::~Ini_Document()
+{
+    // Deep nesting would otherwise be torn down one stack frame per level.
+    std::vector<std::unique_ptr<Ini_Group>> doomed;
+    for (auto& child : m_Root.Groups)
+        doomed.push_back(std::move(child.second));
+    while (!doomed.empty())
+    {
+        std::unique_ptr<Ini_Group> group = std::move(doomed.back());
+        doomed.pop_back();
+        for (auto& child : group->Groups)
+            doomed.push_back(std::move(child.second));
+    }
 }
 
 wxString Ini_Document::Join_Path(const wxString& current, const wxString& path)
@@ -73,16 +89,24 @@ const Ini_Group* Ini_Document::Find_Group(const wxString& path) const
     return group;
 }
 
-void Ini_Document::Finish(Ini_Group& group)
+void Ini_Document::Finish(Ini_Group& root)
 {
-    group.Entry_Order.clear();
-    group.Group_Order.clear();
-    for (auto& entry : group.Entries)
-        group.Entry_Order.push_back(&entry.second);
-    for (auto& child : group.Groups)
+    // Without recursion: a group line of a few megabytes can nest groups a
+    // million deep, far deeper than the stack.
+    std::vector<Ini_Group*> pending(1, &root);
+    while (!pending.empty())
     {
-        Finish(*child.second);
-        group.Group_Order.push_back(child.second.get());
+        Ini_Group& group = *pending.back();
+        pending.pop_back();
+        group.Entry_Order.clear();
+        group.Group_Order.clear();
+        for (auto& entry : group.Entries)
+            group.Entry_Order.push_back(&entry.second);
+        for (auto& child : group.Groups)
+        {
+            group.Group_Order.push_back(child.second.get());
+            pending.push_back(child.second.get());
+        }
     }
 }
 
@@ -105,16 +129,19 @@ void Ini_Document::Parse(const wxString& text)
             p++;
         if (p < end && w[p] != L';' && w[p] != L'#')
         {
+            // Both searches stay within the line: searching on to the end of
+            // the text for every line made a long file without "]" or "="
+            // take quadratic time.
             if (w[p] == L'[')
             {
-                size_t close = w.find(L']', p + 1);
-                if (close != std::wstring::npos && close < end)
+                size_t close = std::find(w.begin() + p + 1, w.begin() + end, L']') - w.begin();
+                if (close < end)
                     current = Make_Group(wxString(w.substr(p + 1, close - p - 1)));
             }
             else
             {
-                size_t eq = w.find(L'=', p);
-                if (eq != std::wstring::npos && eq < end)
+                size_t eq = std::find(w.begin() + p, w.begin() + end, L'=') - w.begin();
+                if (eq < end)
                 {
                     wxString key(w.substr(p, eq - p));
                     key.Trim(true);

@@ -31,6 +31,9 @@ class Ini_Document
 {
 public:
     Ini_Document();
+    ~Ini_Document();
+    Ini_Document(const Ini_Document&) = delete;
+    Ini_Document& operator=(const Ini_Document&) = delete;
 
     /// Parses the text; lines end in LF, CR LF or CR.
     void Parse(const wxString& text);

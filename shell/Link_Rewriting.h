@@ -14,6 +14,9 @@ int Rewrite_Content_Links(wxString& text, const wxString& dir);
 /// become absolute paths.
 void Rewrite_Task_Links(wxString& text, const wxString& dir);
 
+/// The largest font size given to an HTML page, in points.
+const int MAX_FONT_POINTS = 1000;
+
 /// The seven HTML font sizes (8 to 20 points in steps of 2) moved by offset,
-/// none below 4 points.
+/// none below 4 points and none above MAX_FONT_POINTS.
 void Html_Font_Sizes(int offset, int sizes[7]);

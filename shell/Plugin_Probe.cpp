@@ -1,5 +1,9 @@
 #include "shell/Plugin_Probe.h"
 
+#include <cstdio>
+#include <cstring>
+#include <link.h>
+#include <sys/stat.h>
 #include <wx/dynlib.h>
 #include <wx/filename.h>
 #include <wx/log.h>
@@ -48,6 +52,38 @@ bool Plugin_Probe::Find_Library(wxString& file)
     return true;
 }
 
+// Loading maps the library's segments from the file: a plug-in cut
+// short (a copy broken off) maps pages past the end of the file, and
+// touching them while the library is linked kills the program with a
+// bus error. Only a readable library of this platform whose loadable
+// segments lie inside the file is handed to the loader.
+bool Plugin_Probe::Is_Whole_Library(const wxString& file)
+{
+    FILE* f = fopen(file.fn_str(), "rb");
+    if (!f)
+        return false;
+    bool whole = false;
+    ElfW(Ehdr) header;
+    struct stat st;
+    if (fstat(fileno(f), &st) == 0 && S_ISREG(st.st_mode) && fread(&header, sizeof header, 1, f) == 1
+        && memcmp(header.e_ident, ELFMAG, SELFMAG) == 0
+        && header.e_ident[EI_CLASS] == (sizeof(void*) == 8 ? ELFCLASS64 : ELFCLASS32)
+        && header.e_phentsize == sizeof(ElfW(Phdr)) && fseeko(f, off_t(header.e_phoff), SEEK_SET) == 0)
+    {
+        whole = true;
+        const unsigned long long size = (unsigned long long)st.st_size;
+        for (int i = 0; whole && i < header.e_phnum; i++)
+        {
+            ElfW(Phdr) segment;
+            whole = fread(&segment, sizeof segment, 1, f) == 1
+                    && (segment.p_type != PT_LOAD
+                        || (segment.p_offset <= size && segment.p_filesz <= size - segment.p_offset));
+        }
+    }
+    fclose(f);
+    return whole;
+}
+
 bool Plugin_Probe::Load(const wxString& file)
 {
     m_bLoaded = false;
@@ -56,6 +92,11 @@ bool Plugin_Probe::Load(const wxString& file)
     m_Keys.clear();
     m_Error.clear();
 
+    if (!Is_Whole_Library(file))
+    {
+        m_Error = wxString::FromUTF8("die Datei ist keine vollständige Bibliothek dieses Systems");
+        return false;
+    }
     Log_Capture capture;
     wxDynamicLibrary library;
     if (!library.Load(file, wxDL_NOW))

@@ -13,6 +13,10 @@ public:
     /// same name with this platform's extension. False when neither exists.
     static bool Find_Library(wxString& file);
 
+    /// True when file is a whole library of this platform: loading one cut
+    /// short would kill the program when its missing pages are touched.
+    static bool Is_Whole_Library(const wxString& file);
+
     /// Loads the library at file and looks up its exports; the library
     /// stays loaded. False, with Get_Error telling why, when it does not load.
     bool Load(const wxString& file);

@@ -88,3 +88,14 @@ TEST(Record_File, Whole_Writes_Replace_The_File_And_Keep_Its_Mode)
         files += entry.path().filename().string().find("XXXXXX") == std::string::npos ? 1 : 100;
     EXPECT_EQ(files, 3);
 }
+
+TEST(Record_File, A_Read_Only_File_Is_Not_Replaced)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root writes past permission bits; the bad-input tests use the immutable attribute";
+    Temp_Dir dir;
+    dir.Write("gesperrt/antworten.txt", "alt");
+    ASSERT_EQ(chmod(dir.File_Str("gesperrt/antworten.txt").c_str(), 0444), 0);
+    EXPECT_FALSE(Write_Record_File(dir.File("gesperrt/antworten.txt"), "neu\n"));
+    EXPECT_EQ(dir.Read("gesperrt/antworten.txt"), "alt");
+}

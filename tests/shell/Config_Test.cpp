@@ -2,6 +2,7 @@
 
 #include "tests/support/Temp_Dir.h"
 
+#include <chrono>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -283,4 +284,40 @@ TEST(Config, Survives_Binary_Garbage)
     wxString name;
     EXPECT_TRUE(config.Read("/Themes/Name", &name));
     EXPECT_EQ(name, wxString::FromUTF8("Nach dem Müll"));
+}
+
+TEST(Config, Long_Files_Of_Lines_Without_Equals_Or_Bracket_Read_At_Once)
+{
+    // Each such line was once searched on to the end of the file: two
+    // megabytes of text took minutes.
+    Temp_Dir dir;
+    std::string text = "DOLOG=0\n";
+    while (text.size() < (2u << 20))
+        text += "Der Hecht lauert im Schilf\n[Notiz ohne Ende\n";
+    text += "[Themes]\nName=Zuletzt\n";
+    dir.Write("lang.ini", text);
+    const auto start = std::chrono::steady_clock::now();
+    CSim_Config config(dir.File("lang.ini"));
+    wxString name;
+    EXPECT_TRUE(config.Read("/Themes/Name", &name));
+    EXPECT_EQ(name, "Zuletzt");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+}
+
+TEST(Config, Groups_Nested_Half_A_Million_Deep_Are_Read_And_Released)
+{
+    // Reading and releasing them once went one stack frame per level.
+    Temp_Dir dir;
+    std::string text = "[";
+    for (int i = 0; i < 500000; i++)
+        text += "a/";
+    text += "]\nTief=1\n[Themes]\nName=Flach\n";
+    dir.Write("tief.ini", text);
+    {
+        CSim_Config config(dir.File("tief.ini"));
+        wxString name;
+        EXPECT_TRUE(config.Read("/Themes/Name", &name));
+        EXPECT_EQ(name, "Flach");
+        EXPECT_EQ(Groups(config), std::vector<wxString>({"a", "Themes"}));
+    }
 }

@@ -5,6 +5,7 @@
 #include "tests/support/Frame_Fixture.h"
 #include "tests/support/Gui_Helpers.h"
 
+#include <climits>
 #include <wx/menu.h>
 #include <wx/textctrl.h>
 #include <wx/toolbar.h>
@@ -262,6 +263,31 @@ TEST_F(Frame, Font_Offset_Follows_The_Start_File_And_The_Commands)
     // Put it back for the tests after this one in the same process.
     Command(ID_FONT_SMALLER);
     m_pFrame->Change_Font_Size(-CSim_Frame::Get_Font_Offset());
+}
+
+TEST_F(Frame, Font_Offset_At_The_Limits_Of_The_Number_Range)
+{
+    // Sizes from such offsets once overflowed, and the toolkit asserted on
+    // the huge fonts (a box in front of the pupil); the glossary and the
+    // content page get the largest size that can be drawn.
+    m_Dir.Write("kurs/seite.htm", "<p>Teich</p>");
+    m_Dir.Write("kurs/lexikon.txt", "<Hecht>{Raubfisch}");
+    m_Dir.Write("kurs/themen.ini", "[General]\nGlossar=lexikon.txt\n[Themes]\nContent=seite.htm\n");
+    for (const char* font_size : {"2147483647", "99999999999", "-2147483648"})
+    {
+        Write_Ini(std::string("DOLOG=0\nTHEMES=kurs/themen.ini\nFONTSIZE=") + font_size + "\n");
+        Make_Frame();
+        const int start = CSim_Frame::Get_Font_Offset();
+        EXPECT_EQ(start, font_size[0] == '-' ? INT_MIN : INT_MAX) << font_size;
+        Command(font_size[0] == '-' ? ID_FONT_SMALLER : ID_FONT_LARGER);
+        EXPECT_EQ(CSim_Frame::Get_Font_Offset(), start);
+        Process_Events();
+        // Back to 0 for the tests after this one (INT_MIN has no negative).
+        m_pFrame->Change_Font_Size(start < 0 ? INT_MAX : -INT_MAX);
+        m_pFrame->Change_Font_Size(-CSim_Frame::Get_Font_Offset());
+        EXPECT_EQ(CSim_Frame::Get_Font_Offset(), 0);
+        Destroy_Frame();
+    }
 }
 
 TEST_F(Frame, Start_File_That_Is_Binary_Or_A_Directory_Gives_The_Defaults)

@@ -9,6 +9,7 @@
 #include "shell/CSim_Frame.h"
 
 #include <wx/dynlib.h>
+#include <wx/file.h>
 #include <wx/filefn.h>
 #include <wx/filename.h>
 
@@ -136,4 +137,20 @@ TEST_F(Host, A_Course_Written_For_Windows_Finds_The_Plugin_Of_This_Platform)
     ASSERT_TRUE(wxCopyFile(HOST_PROBE_PLUGIN, m_Dir.File("kurs/plugins/teich.so")));
     Start("[Themes]\nName=R\nSimulation=plugins\\teich.dll\n");
     EXPECT_NE(Root()->Get_Simulation(), nullptr);
+}
+
+TEST_F(Host, A_Plugin_Cut_Short_Is_Not_Loaded)
+{
+    // A copy broken off inside the library's loadable part once killed the
+    // program with a bus error while the library was linked.
+    wxFile whole(HOST_PROBE_PLUGIN);
+    ASSERT_TRUE(whole.IsOpened());
+    std::string bytes(size_t(whole.Length()), '\0');
+    ASSERT_EQ(whole.Read(&bytes[0], bytes.size()), ssize_t(bytes.size()));
+    m_Dir.Write("kurs/kurz.so", bytes.substr(0, bytes.size() / 50));
+    m_Dir.Write("kurs/ganz.so", bytes);
+    Start("[Themes]\nName=R\nSimulation=kurz.so\n[Themes/1]\nName=Ganz\nSimulation=ganz.so\n");
+    EXPECT_FALSE(Root()->Has_Library());
+    EXPECT_EQ(Tabs(Root()), wxArrayString(1, "Problem"));
+    EXPECT_NE(Root()->Get_Child(0)->Get_Simulation(), nullptr);
 }

@@ -1,5 +1,6 @@
 #include "shell/Link_Rewriting.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 
 TEST(Link_Rewriting, Content_Pages_Get_File_URLs_For_Dot_Slash_Links_Only)
@@ -40,4 +41,22 @@ TEST(Link_Rewriting, Font_Sizes_Never_Drop_Below_Four_Points)
     EXPECT_EQ(std::vector<int>(sizes, sizes + 7), std::vector<int>({8, 10, 12, 14, 16, 18, 20}));
     Html_Font_Sizes(3, sizes);
     EXPECT_EQ(sizes[6], 23);
+}
+
+TEST(Link_Rewriting, Font_Sizes_Stay_Drawable_For_Any_Offset)
+{
+    // The offset is as large as the start-up file makes it; near the int
+    // range the sums once overflowed, and far above a few thousand points
+    // the text renderer fails.
+    int sizes[7];
+    for (int offset : {INT_MAX, INT_MAX - 7, MAX_FONT_POINTS})
+    {
+        Html_Font_Sizes(offset, sizes);
+        EXPECT_EQ(std::vector<int>(sizes, sizes + 7), std::vector<int>(7, MAX_FONT_POINTS)) << offset;
+    }
+    Html_Font_Sizes(INT_MIN, sizes);
+    EXPECT_EQ(std::vector<int>(sizes, sizes + 7), std::vector<int>(7, 4));
+    Html_Font_Sizes(MAX_FONT_POINTS - 20, sizes);
+    EXPECT_EQ(sizes[5], MAX_FONT_POINTS - 2);
+    EXPECT_EQ(sizes[6], MAX_FONT_POINTS);
 }

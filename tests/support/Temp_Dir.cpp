@@ -20,8 +20,10 @@ Temp_Dir::~Temp_Dir()
 {
     std::error_code ec;
     // Tests may leave read-only directories behind; make them writable first.
+    // Links are left alone: their targets (devices, /proc) are not ours.
     for (auto it = fs::recursive_directory_iterator(Path_Str(), ec); !ec && it != fs::recursive_directory_iterator(); it.increment(ec))
-        fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+        if (!it->is_symlink(ec))
+            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
     fs::remove_all(Path_Str(), ec);
 }
 
