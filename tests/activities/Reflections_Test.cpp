@@ -117,28 +117,25 @@ TEST(Reflections, Finishes_Only_When_Every_Explanation_Is_Long_Enough)
     Activity_Recorder activities;
     CSim_Reflections* dialog = new CSim_Reflections(nullptr, dir.File("reflexion.ini"));
     ASSERT_EQ(dialog->Get_Item_Count(), 3);
-    // GTK shows a new top-level window only once its frame is known: let
-    // that happen before it is hidden again.
-    dialog->Show();
-    Process_Events();
-    Set_Explanation(dialog, 0, wxString('a', 25));
-    Set_Explanation(dialog, 1, wxString('b', 5));
+    Run_Modal(dialog, [&] {
+        Set_Explanation(dialog, 0, wxString('a', 25));
+        Set_Explanation(dialog, 1, wxString('b', 5));
+        wxString message;
+        wxTEST_DIALOG(EXPECT_TRUE(Click_Button(dialog, "Beenden")), Expect_Message(&message));
+        EXPECT_EQ(message, wxString::FromUTF8("Bitte ausführlicher: %s%n%d"));
+        EXPECT_TRUE(dialog->IsModal());
+        EXPECT_EQ(activities.Lines(), std::vector<wxString>({OPENED}));
 
-    wxString message;
-    wxTEST_DIALOG(EXPECT_TRUE(Click_Button(dialog, "Beenden")), Expect_Message(&message));
-    EXPECT_EQ(message, wxString::FromUTF8("Bitte ausführlicher: %s%n%d"));
-    EXPECT_TRUE(dialog->IsShown());
-    EXPECT_EQ(activities.Lines(), std::vector<wxString>({OPENED}));
+        // Characters count, not bytes: nineteen umlauts are too few, twenty do.
+        Set_Explanation(dialog, 1, wxString(wxUniChar(0xE4), 20));
+        Set_Explanation(dialog, 2, wxString(wxUniChar(0xF6), 19));
+        wxTEST_DIALOG(EXPECT_TRUE(Click_Button(dialog, "Beenden")), Expect_Message(&message));
+        EXPECT_EQ(activities.Count(CLOSED), 0);
 
-    // Characters count, not bytes: nineteen umlauts are too few, twenty do.
-    Set_Explanation(dialog, 1, wxString(wxUniChar(0xE4), 20));
-    Set_Explanation(dialog, 2, wxString(wxUniChar(0xF6), 19));
-    wxTEST_DIALOG(EXPECT_TRUE(Click_Button(dialog, "Beenden")), Expect_Message(&message));
-    EXPECT_EQ(activities.Count(CLOSED), 0);
-
-    Set_Explanation(dialog, 2, wxString(wxUniChar(0xF6), 20));
-    EXPECT_TRUE(Click_Button(dialog, "Beenden"));
-    Wait_For("the dialog to close", [&] { return !dialog->IsShown(); });
+        Set_Explanation(dialog, 2, wxString(wxUniChar(0xF6), 20));
+        EXPECT_TRUE(Click_Button(dialog, "Beenden"));
+    });
+    EXPECT_FALSE(dialog->IsModal());
     EXPECT_EQ(activities.Lines(), std::vector<wxString>({OPENED, CLOSED}));
     delete dialog;
 }
@@ -151,14 +148,13 @@ TEST(Reflections, Logs_Every_Opening_And_Only_A_Finish_By_Beenden)
     CSim_Reflections* dialog = new CSim_Reflections(nullptr, dir.File("reflexion.ini"));
     for (int opening = 0; opening < 3; opening++)
     {
-        dialog->Show();
-        Process_Events();
-        if (opening < 2)
-            dialog->Close();   // the title bar's close button: no check, no entry
-        else
-            EXPECT_TRUE(Click_Button(dialog, "Beenden"));   // MIN_LENGTH missing: always closes
-        Process_Events();
-        EXPECT_FALSE(dialog->IsShown());
+        Run_Modal(dialog, [&] {
+            if (opening < 2)
+                dialog->Close();   // the title bar's close button: no check, no entry
+            else
+                EXPECT_TRUE(Click_Button(dialog, "Beenden"));   // MIN_LENGTH missing: always closes
+        });
+        EXPECT_FALSE(dialog->IsModal());
     }
     EXPECT_EQ(activities.Lines(), std::vector<wxString>({OPENED, OPENED, OPENED, CLOSED}));
     // The answers stay for the next opening.

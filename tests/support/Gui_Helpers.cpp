@@ -5,6 +5,8 @@
 #include <thread>
 #include <wx/app.h>
 #include <wx/button.h>
+#include <wx/dialog.h>
+#include <wx/timer.h>
 #include <wx/window.h>
 
 void Process_Events()
@@ -55,4 +57,25 @@ bool Click_Button(wxWindow* root, const wxString& label)
     event.SetEventObject(button);
     button->GetEventHandler()->ProcessEvent(event);
     return true;
+}
+
+int Run_Modal(wxDialog* dialog, const std::function<void()>& inside, int timeout_ms)
+{
+    Set_Allowed_Modal(dialog);
+    wxTimer watchdog;
+    watchdog.Bind(wxEVT_TIMER, [dialog](wxTimerEvent&) {
+        if (dialog->IsModal())
+        {
+            ADD_FAILURE() << "the dialog was still open";
+            dialog->EndModal(wxID_ABORT);
+        }
+    });
+    dialog->CallAfter([&] {
+        inside();
+        watchdog.StartOnce(timeout_ms);
+    });
+    int result = dialog->ShowModal();
+    watchdog.Stop();
+    Set_Allowed_Modal(nullptr);
+    return result;
 }

@@ -28,11 +28,15 @@ namespace
 
     // Installed first, so it is asked last: any modal dialog that no test
     // expectation claimed is a failure, and is answered with Cancel.
+    wxDialog* s_pAllowed_Modal = nullptr;
+
     class Unexpected_Dialog_Guard : public wxModalDialogHook
     {
     protected:
         int Enter(wxDialog* dialog) override
         {
+            if (dialog == s_pAllowed_Modal)
+                return wxID_NONE;
             wxString what = dialog->GetTitle();
             if (wxMessageDialog* box = dynamic_cast<wxMessageDialog*>(dialog))
                 what = box->GetMessage();
@@ -95,6 +99,11 @@ namespace
         Unexpected_Dialog_Guard m_Guard;
         int m_Result = 1;
     };
+}
+
+void Set_Allowed_Modal(wxDialog* dialog)
+{
+    s_pAllowed_Modal = dialog;
 }
 
 int main(int argc, char** argv)
