@@ -221,8 +221,8 @@ bool Corvena_Process::Wait_For_Window(const std::string& title, int ms)
         if (Run_Command({"xdotool", "search", "--onlyvisible", "--name", "^" + title + "$"},
                         m_X.Display(), &out, 5000) && !out.empty())
         {
-            std::string id = out.substr(0, out.find('\n'));
-            Run_Command({"xdotool", "windowfocus", "--sync", id}, m_X.Display(), nullptr, 5000);
+            m_Window = out.substr(0, out.find('\n'));
+            Run_Command({"xdotool", "windowfocus", "--sync", m_Window}, m_X.Display(), nullptr, 5000);
             return true;
         }
         int status;
@@ -245,6 +245,27 @@ bool Corvena_Process::Keys(const std::vector<std::string>& keys, int delay_ms)
         std::this_thread::sleep_for(std::chrono::milliseconds(delay_ms));
     }
     return true;
+}
+
+bool Corvena_Process::Resize(int width, int height)
+{
+    return !m_Window.empty()
+           && Run_Command({"xdotool", "windowsize", "--sync", m_Window, std::to_string(width), std::to_string(height)},
+                          m_X.Display());
+}
+
+bool Corvena_Process::Window_Exists(const std::string& title, int ms)
+{
+    auto until = Clock_Type::now() + std::chrono::milliseconds(ms);
+    do
+    {
+        std::string out;
+        if (Run_Command({"xdotool", "search", "--onlyvisible", "--name", "^" + title + "$"}, m_X.Display(), &out, 5000)
+            && !out.empty())
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    } while (Clock_Type::now() < until);
+    return false;
 }
 
 bool Corvena_Process::Click(int x, int y)

@@ -54,6 +54,13 @@ public:
     /// it the keyboard focus.
     bool Wait_For_Window(const std::string& title, int ms = 15000);
 
+    /// Resizes the window found by Wait_For_Window (there is no window
+    /// manager to maximise it).
+    bool Resize(int width, int height);
+
+    /// True when a visible window with exactly this title appears within ms.
+    bool Window_Exists(const std::string& title, int ms);
+
     /// Sends key presses in xdotool's names ("Down", "ctrl+s"), one by one.
     bool Keys(const std::vector<std::string>& keys, int delay_ms = 120);
 
@@ -83,6 +90,7 @@ private:
     std::string m_Dir;
     std::string m_Program;
     std::vector<std::string> m_Environment;
+    std::string m_Window;
     X_Server m_X;
     pid_t m_Pid = -1;
     double m_Stop_Seconds = 0;
