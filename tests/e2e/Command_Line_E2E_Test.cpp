@@ -1,4 +1,5 @@
-// The real program started with course files and keys from outside.
+// The real program started with course files and keys from outside, and as
+// the course checker in a terminal without a display.
 
 #include "tests/support/Corvena_Process.h"
 #include "tests/support/Temp_Dir.h"
@@ -13,8 +14,23 @@ namespace
     {
         int status = 0;
         ASSERT_TRUE(program.Stop(SIGTERM, 5000, &status)) << program.Errors();
-        ASSERT_TRUE(WIFEXITED(status));
-        EXPECT_EQ(WEXITSTATUS(status), 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    }
+
+    // Runs the program with DISPLAY unset: its standard output, then "Status N".
+    std::string Run_Without_Display(const std::vector<std::string>& args)
+    {
+        std::vector<std::string> command = {"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "sh", "-c",
+                                            "\"$@\"; echo \"Status $?\"", "sh", CORVENA_BINARY};
+        command.insert(command.end(), args.begin(), args.end());
+        std::string out;
+        Run_Command(command, "", &out);
+        return out;
+    }
+
+    bool Ends_With(const std::string& text, const std::string& end)
+    {
+        return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
     }
 }
 
@@ -26,36 +42,17 @@ TEST(Command_Line_E2E, Opens_The_Course_Named_On_The_Command_Line)
     dir.Write("woanders/kurs.ini", "[General]\nName=Kurs von woanders\n[Themes]\nName=R\n");
     dir.Write("klasse/sim_corvena.ini", "THEMES=t/teich.ini\nDOLOG=1\nLOGFILE=protokoll.log\n");
     dir.Write("klasse/t/teich.ini", "[General]\nName=Teich der Klasse\n[Themes]\nName=R\n");
-
+    // A theme file; a start file, whose names count from its own folder; none.
+    const std::pair<std::string, std::string> runs[] = {
+        {"woanders/kurs.ini", "Kurs von woanders"}, {"klasse/sim_corvena.ini", "Teich der Klasse"}, {"", "Standardkurs"}};
+    for (const auto& [file, title] : runs)
     {
         Corvena_Process program(dir.Path_Str());
-        ASSERT_TRUE(program.Start({dir.File_Str("woanders/kurs.ini")}));
-        EXPECT_TRUE(program.Wait_For_Window("Kurs von woanders")) << program.Errors();
+        ASSERT_TRUE(program.Start(file.empty() ? std::vector<std::string>() : std::vector<std::string>{dir.File_Str(file)}));
+        EXPECT_TRUE(program.Wait_For_Window(title)) << program.Errors();
         Stop(program);
     }
-    {
-        Corvena_Process program(dir.Path_Str());
-        ASSERT_TRUE(program.Start({dir.File_Str("klasse/sim_corvena.ini")}));
-        EXPECT_TRUE(program.Wait_For_Window("Teich der Klasse")) << program.Errors();
-        Stop(program);
-        EXPECT_EQ(dir.Read("klasse/protokoll.log").substr(0, 17), "Teich der Klasse\n");
-    }
-    {
-        Corvena_Process program(dir.Path_Str());
-        ASSERT_TRUE(program.Start());
-        EXPECT_TRUE(program.Wait_For_Window("Standardkurs")) << program.Errors();
-        Stop(program);
-    }
-}
-
-TEST(Command_Line_E2E, Help_Runs_Without_A_Display)
-{
-    Temp_Dir dir;
-    Corvena_Process program(dir.Path_Str());
-    std::string out;
-    EXPECT_TRUE(Run_Command({dir.Path_Str() + "corvena", "--help"}, "", &out));
-    EXPECT_NE(out.find("--check"), std::string::npos);
-    EXPECT_FALSE(Run_Command({dir.Path_Str() + "corvena", "--gibt-es-nicht"}, ""));
+    EXPECT_EQ(dir.Read("klasse/protokoll.log").substr(0, 17), "Teich der Klasse\n");
 }
 
 TEST(Command_Line_E2E, Keyboard_Shortcuts_Reach_The_Commands)
@@ -73,10 +70,35 @@ TEST(Command_Line_E2E, Keyboard_Shortcuts_Reach_The_Commands)
     EXPECT_TRUE(Poll_Until(3000, [&] { return dir.Read("notizen.txt") == "Notiz"; }))
         << "notes: '" << dir.Read("notizen.txt") << "'";
     Stop(program);
-    std::string log = dir.Read("log.txt");
-    size_t first = log.find("\tErstes\n");
-    size_t second = log.find("\tZweites\n");
-    ASSERT_NE(first, std::string::npos) << log;
+    const std::string log = dir.Read("log.txt");
+    const size_t second = log.find("\tZweites\n");
+    ASSERT_NE(log.find("\tErstes\n"), std::string::npos) << log;
     ASSERT_NE(second, std::string::npos) << log;
     EXPECT_NE(log.find("\tErstes\n", second), std::string::npos) << log;
+}
+
+TEST(Course_Check_E2E, Lists_The_Problems_Without_A_Display)
+{
+    Temp_Dir dir;
+    dir.Write("kurs/sim_corvena.ini", "THEMES=themen.ini\nDOLOG=1\nLOGFILE=protokoll.log\n");
+    dir.Write("kurs/themen.ini",
+              "[General]\nName=Teich\n[Themes]\nName=Teich\nContent=start.htm\n"
+              "[Themes/1_Drei_Arten]\nName=Drei Arten\nSimulation=" CORVENA_PLUGIN_DIR "/fischlauf_2.dll\n"
+              "Simulation_Opts=KA_START=100;RF_FED=5\n");
+    dir.Write("kurs/start.htm", "<html><body><img src=\"teich.png\"></body></html>\n");
+
+    // The plug-in loads and lists its keys without a display; nothing is recorded.
+    std::string out = Run_Without_Display({"--check", dir.File_Str("kurs/sim_corvena.ini")});
+    EXPECT_NE(out.find("themen.ini [Themes/1_Drei_Arten] Simulation_Opts: \"RF_FED\" ist kein Schlüssel von "
+                       "fischlauf_2.so\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("start.htm Zeile 1: Bild \"teich.png\" nicht gefunden\n"), std::string::npos) << out;
+    EXPECT_TRUE(Ends_With(out, "– 2 Probleme gefunden.\nStatus 1\n")) << out;
+    EXPECT_FALSE(dir.Exists("kurs/protokoll.log"));
+
+    out = Run_Without_Display({"--check", CORVENA_STAGE_DIR "/sim_corvena.ini"});
+    EXPECT_TRUE(Ends_With(out, "keine Probleme gefunden.\nStatus 0\n")) << out;
+    EXPECT_TRUE(Ends_With(Run_Without_Display({"--check", dir.File_Str("gibt-es-nicht.ini")}), "Status 2\n"));
+    out = Run_Without_Display({"--help"});
+    EXPECT_TRUE(out.find("--check DATEI") != std::string::npos && Ends_With(out, "Status 0\n")) << out;
+    EXPECT_FALSE(Ends_With(Run_Without_Display({"--gibt-es-nicht"}), "Status 0\n"));
 }

@@ -1,15 +1,16 @@
-// A pupil's walk through the demo course in the real program, from the
-// first theme to the glossary, and every record it leaves behind.
+// The demo course in the real program: a pupil's walk from the first theme to
+// the glossary and every record it leaves, and the installed tree, which runs
+// from wherever it was installed (set CORVENA_INSTALLED_PREFIX to the prefix
+// of a "cmake --install" to run that test).
 
 #include "tests/support/Corvena_Process.h"
 #include "tests/support/Temp_Dir.h"
 
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <regex>
-#include <sstream>
 #include <sys/wait.h>
 
 namespace fs = std::filesystem;
@@ -24,19 +25,23 @@ namespace
         return n;
     }
 
+    void Stop(Corvena_Process& program)
+    {
+        int status = 0;
+        ASSERT_TRUE(program.Stop(SIGTERM, 5000, &status)) << program.Errors();
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    }
+
     // The staged program's files beside a copy of the program, with the
     // course's minimum stays cut to one second so the walk does not take
     // minutes; everything else is the demo course as shipped.
     void Copy_Stage(const Temp_Dir& dir)
     {
-        const fs::path stage = CORVENA_STAGE_DIR;
         for (const char* part : {"sim_corvena.ini", "plugins", "course"})
-            fs::copy(stage / part, dir.Path_Str() + part, fs::copy_options::recursive);
-        std::ifstream in(dir.Path_Str() + "course/themen.ini", std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        std::string themes = std::regex_replace(text.str(), std::regex("\nTimeOut=[0-9]+"), "\nTimeOut=1");
-        ASSERT_NE(themes, text.str()) << "the demo course has no minimum stays any more";
+            fs::copy(fs::path(CORVENA_STAGE_DIR) / part, dir.Path_Str() + part, fs::copy_options::recursive);
+        const std::string text = dir.Read("course/themen.ini");
+        const std::string themes = std::regex_replace(text, std::regex("\nTimeOut=[0-9]+"), "\nTimeOut=1");
+        ASSERT_NE(themes, text) << "the demo course has no minimum stays any more";
         dir.Write("course/themen.ini", themes);
     }
 }
@@ -71,6 +76,9 @@ TEST(Demo_Walk, From_The_First_Theme_To_The_Glossary_And_Every_Record)
         }
         return opened;
     };
+    auto logged = [&](const std::string& line) {
+        return Poll_Until(3000, [&] { return log().find("\t" + line + "\n") != std::string::npos; });
+    };
 
     // A note, typed into the notes pad below the tree of the window as it
     // opens (800 x 600 at the top left, with no window manager to maximise
@@ -86,47 +94,39 @@ TEST(Demo_Walk, From_The_First_Theme_To_The_Glossary_And_Every_Record)
     // The exercise page, checked with nothing ticked: the result box asks
     // whether to show the answers, and is declined.
     ASSERT_TRUE(program.Click(395, 93));
-    ASSERT_TRUE(Poll_Until(3000, [&] { return log().find("\tNahrungsketten - Selbsttest\n") != std::string::npos; }));
+    ASSERT_TRUE(logged("Nahrungsketten - Selbsttest"));
     ASSERT_TRUE(program.Click(341, 593));
     ASSERT_TRUE(program.Window_Exists("Selbsttest Ergebnis", 5000)) << log();
     ASSERT_TRUE(program.Keys({"Escape"}));
-    ASSERT_TRUE(next("Kapazit\xE4t des Teiches"));
-    ASSERT_TRUE(next("Rotfedern allein"));
-    ASSERT_TRUE(next("R\xE4uber und Beute"));
-    ASSERT_TRUE(next("Hecht und Rotfeder"));
+    for (const char* theme : {"Kapazit\xE4t des Teiches", "Rotfedern allein", "R\xE4uber und Beute", "Hecht und Rotfeder"})
+        ASSERT_TRUE(next(theme));
     // Its simulation page, and the "+" of the time span.
     ASSERT_TRUE(program.Click(389, 93));
-    ASSERT_TRUE(Poll_Until(3000, [&] { return log().find("\tHecht und Rotfeder - Simulation\n") != std::string::npos; }));
+    ASSERT_TRUE(logged("Hecht und Rotfeder - Simulation"));
     ASSERT_TRUE(program.Click(418, 221));
     ASSERT_TRUE(Poll_Until(3000, [&] {
         return home.Read(records + "hecht_rotfeder.log").find("\tTime\t201.000000\n") != std::string::npos;
     }));
-    ASSERT_TRUE(next("Eine dritte Art"));
-    ASSERT_TRUE(next("Abschluss"));
-    ASSERT_TRUE(next("Lexikon"));
+    for (const char* theme : {"Eine dritte Art", "Abschluss", "Lexikon"})
+        ASSERT_TRUE(next(theme));
     ASSERT_TRUE(program.Keys({"alt+Left"}));
     ASSERT_TRUE(Poll_Until(3000, [&] { return Count(log(), "\tAbschluss\n") == 2; })) << log();
-
-    int status = 0;
-    ASSERT_TRUE(program.Stop(SIGTERM, 5000, &status)) << program.Errors();
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    Stop(program);
 
     // The activity log: every item in the order opened, the page changes,
     // the check with one line per wrong answer, the end.
-    std::string activity = log();
-    size_t at = activity.find("\t00:00:00\tAufzeichnung gestartet\n");
-    ASSERT_NE(at, std::string::npos) << activity;
-    for (const char* line : {"\tDer Teich als \xD6kosystem\n", "\tLebewesen im Teich\n", "\tNahrungsketten\n",
-                             "\tNahrungsketten - Selbsttest\n", "\tSelbsttest \xFC" "berpr\xFC" "fen (",
-                             "\tSelbsttest, falsche Antwort: ", "\tKapazit\xE4t des Teiches\n",
-                             "\tRotfedern allein\n", "\tR\xE4uber und Beute\n", "\tHecht und Rotfeder\n",
-                             "\tHecht und Rotfeder - Simulation\n", "\tEine dritte Art\n", "\tAbschluss\n",
-                             "\tLexikon\n", "\tAbschluss\n", "\tAufzeichnung beendet\n"})
+    const std::string activity = log();
+    size_t at = 0;
+    for (const char* line : {"\t00:00:00\tAufzeichnung gestartet\n", "\tDer Teich als \xD6kosystem\n",
+                             "\tLebewesen im Teich\n", "\tNahrungsketten\n", "\tNahrungsketten - Selbsttest\n",
+                             "\tSelbsttest \xFC" "berpr\xFC" "fen (", "\tSelbsttest, falsche Antwort: ",
+                             "\tKapazit\xE4t des Teiches\n", "\tRotfedern allein\n", "\tR\xE4uber und Beute\n",
+                             "\tHecht und Rotfeder\n", "\tHecht und Rotfeder - Simulation\n", "\tEine dritte Art\n",
+                             "\tAbschluss\n", "\tLexikon\n", "\tAbschluss\n", "\tAufzeichnung beendet\n"})
     {
-        size_t found = activity.find(line, at);
-        ASSERT_NE(found, std::string::npos) << line << "\n" << activity;
-        at = found + 1;
+        at = activity.find(line, at);
+        ASSERT_NE(at, std::string::npos) << line << "\n" << activity;
+        at++;
     }
     EXPECT_NE(activity.find("uebungen/nahrungskette.ini)\n"), std::string::npos);
     EXPECT_EQ(activity.find("\tSelbsttest erfolgreich\n"), std::string::npos);
@@ -134,22 +134,40 @@ TEST(Demo_Walk, From_The_First_Theme_To_The_Glossary_And_Every_Record)
     // The simulation logs: the change in the pike and rudd pond, nothing but
     // the header in the three-species one.
     const std::string header = "Aufzeichung der Aktivit\xE4ten\nDatum: ";
-    std::string pond = home.Read(records + "hecht_rotfeder.log");
-    EXPECT_EQ(pond.substr(0, header.size()), header);
+    const std::string pond = home.Read(records + "hecht_rotfeder.log");
+    EXPECT_EQ(pond.rfind(header, 0), 0u) << pond;
     EXPECT_EQ(Count(pond, "\n"), 5u) << pond;
     EXPECT_NE(pond.find("\tTime\t201.000000\n"), std::string::npos);
-    std::string three = home.Read(records + "drei_arten.log");
-    EXPECT_EQ(three.substr(0, header.size()), header);
+    const std::string three = home.Read(records + "drei_arten.log");
+    EXPECT_EQ(three.rfind(header, 0), 0u) << three;
     const std::string columns = "\nUhrzeit\tAktivtit\xE4t\tWert\n\n";
-    EXPECT_EQ(three.substr(three.size() - columns.size()), columns);
+    EXPECT_EQ(three.substr(three.size() - std::min(three.size(), columns.size())), columns);
 
     // The reflection answers: every topic, untouched.
-    std::string answers = home.Read(records + "reflexion_antworten.txt");
-    EXPECT_EQ(answers.substr(0, 18), "Reflektionshilfen\n");
+    const std::string answers = home.Read(records + "reflexion_antworten.txt");
+    EXPECT_EQ(answers.rfind("Reflektionshilfen\n", 0), 0u) << answers;
     EXPECT_EQ(Count(answers, ". Reflektionshilfe\n"), 3u) << answers;
     EXPECT_EQ(Count(answers, "Bewertung: 3   \n"), 3u);
 
     EXPECT_EQ(home.Read(records + "notizen.txt"), "Der Hecht frisst Rotfedern.");
     // Nothing was written into the course.
     EXPECT_FALSE(fs::exists(dir.Path_Str() + "course/aufzeichnungen"));
+}
+
+TEST(Installed, Starts_On_The_Demo_Course_And_Records_In_The_Pupils_Folder)
+{
+    const char* prefix = getenv("CORVENA_INSTALLED_PREFIX");
+    if (!prefix || !*prefix)
+        GTEST_SKIP() << "CORVENA_INSTALLED_PREFIX is not set";
+    Temp_Dir home;
+    Corvena_Process program(home.Path_Str(), std::string(prefix) + "/bin/corvena");
+    program.Set_Environment("HOME", home.Path_Str());
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(program.Wait_For_Window("Lebensraum Teich")) << program.Errors();
+    Stop(program);
+    // The records of the run are in the pupil's folder, not in the installation.
+    const std::string log = home.Read("Sim-Corvena/aktivitaet.log");
+    EXPECT_EQ(log.rfind("Lebensraum Teich\n", 0), 0u) << log;
+    EXPECT_NE(log.find("\tAufzeichnung beendet\n"), std::string::npos);
+    EXPECT_EQ(home.Read("Sim-Corvena/notizen.txt"), " ");
 }
