@@ -7,12 +7,9 @@
 
 namespace
 {
-    Command_Line Parse(std::initializer_list<wxString> args)
+    Command_Line Parse(const std::vector<wxString>& args)
     {
-        wxArrayString list;
-        for (const wxString& a : args)
-            list.push_back(a);
-        return Command_Line::Parse(list);
+        return Command_Line::Parse(wxArrayString(args.size(), args.data()));
     }
 }
 
@@ -22,12 +19,9 @@ TEST(Command_Line, Tells_Start_Files_From_Theme_Files)
     dir.Write("a/sim_corvena.ini", "DOLOG=0\n");
     dir.Write("b/start.ini", "; Kurs der 7b\nTHEMES=kurs.ini\n");
     dir.Write("b/kurs.ini", "[General]\nName=Teich\n[Themes]\nName=R\n");
-
     Command_Line none = Parse({});
     EXPECT_EQ(none.What, Command_Line::Run);
-    EXPECT_TRUE(none.Start_File.empty());
-    EXPECT_TRUE(none.Theme_File.empty());
-
+    EXPECT_TRUE(none.Start_File.empty() && none.Theme_File.empty());
     EXPECT_EQ(Parse({dir.File("a/sim_corvena.ini")}).Start_File, dir.File("a/sim_corvena.ini"));
     EXPECT_EQ(Parse({dir.File("b/start.ini")}).Start_File, dir.File("b/start.ini"));
     Command_Line theme = Parse({dir.File("b/kurs.ini")});
@@ -35,27 +29,14 @@ TEST(Command_Line, Tells_Start_Files_From_Theme_Files)
     EXPECT_EQ(theme.Theme_File, dir.File("b/kurs.ini"));
     EXPECT_TRUE(theme.Start_File.empty());
 
-    // Relative to the working directory; a missing file is a theme file that
-    // the window then asks for.
+    // Relative to the working directory; a missing file is a theme file that the window then asks for.
     char old[4096];
     ASSERT_NE(getcwd(old, sizeof old), nullptr);
     ASSERT_EQ(chdir(dir.Path_Str().c_str()), 0);
     EXPECT_EQ(Parse({"b/kurs.ini"}).Theme_File, dir.File("b/kurs.ini"));
     EXPECT_EQ(Parse({"fehlt.ini"}).Theme_File, dir.File("fehlt.ini"));
+    EXPECT_EQ(Parse({"--check", "b/start.ini"}).What, Command_Line::Check);
     EXPECT_EQ(Parse({"--check", "b/start.ini"}).Path, dir.File("b/start.ini"));
+    EXPECT_EQ(Parse({"b/kurs.ini", "b/start.ini"}).What, Command_Line::Error);
     ASSERT_EQ(chdir(old), 0);
-}
-
-TEST(Command_Line, Options_And_Mistakes)
-{
-    EXPECT_EQ(Parse({"--help"}).What, Command_Line::Help);
-    EXPECT_EQ(Parse({"-h"}).What, Command_Line::Help);
-    EXPECT_EQ(Parse({"--check", "/k/kurs.ini"}).What, Command_Line::Check);
-    EXPECT_EQ(Parse({"--check"}).What, Command_Line::Error);
-    EXPECT_EQ(Parse({"--check", "a.ini", "b.ini"}).What, Command_Line::Error);
-    Command_Line unknown = Parse({"--schnell"});
-    EXPECT_EQ(unknown.What, Command_Line::Error);
-    EXPECT_TRUE(unknown.Message.Contains("--schnell"));
-    EXPECT_EQ(Parse({"a.ini", "b.ini"}).What, Command_Line::Error);
-    EXPECT_TRUE(Command_Line::Help_Text().Contains("--check"));
 }
