@@ -1,81 +1,50 @@
 #pragma once
 
-// Helpers shared by the tests of exercise pages and the self-test.
+// Helpers shared by the GUI tests of the activities.
 
-#include "tests/support/Dialog_Testing.h"
 #include "shell/Activity_Log.h"
+#include "tests/support/Frame_Fixture.h"
 
 #include <ostream>
 #include <vector>
 #include <wx/checkbox.h>
-#include <wx/window.h>
+#include <wx/filefn.h>
 
 /// Lets failing expectations show texts as texts.
-static inline void PrintTo(const wxString& text, std::ostream* out)
-{
-    *out << '"' << text.utf8_str().data() << '"';
-}
+static inline void PrintTo(const wxString& text, std::ostream* out) { *out << '"' << text.utf8_str().data() << '"'; }
 
 /// Collects every line given to the activity log while it lives.
-class Log_Capture
+struct Log_Capture
 {
-public:
-    Log_Capture()
-    {
-        Set_Program_Activity_Listener([this](const wxString& line) { Lines.push_back(line); });
-    }
+    Log_Capture() { Set_Program_Activity_Listener([this](const wxString& line) { Lines.push_back(line); }); }
     ~Log_Capture() { Set_Program_Activity_Listener({}); }
     Log_Capture(const Log_Capture&) = delete;
-    Log_Capture& operator=(const Log_Capture&) = delete;
-
     std::vector<wxString> Lines;
 };
 
-/// What a message box showed.
-struct Seen_Box
+/// Runs the rest of a block with another working directory.
+struct In_Directory
 {
-    wxString Message;
-    wxString Caption;
-    long Style = 0;
+    explicit In_Directory(const wxString& dir) : Old(wxGetCwd()) { wxSetWorkingDirectory(dir); }
+    ~In_Directory() { wxSetWorkingDirectory(Old); }
+    wxString Old;
 };
 
-/// Expects a message box, answers it with a button identifier (wxID_OK,
-/// wxID_YES, wxID_NO) and keeps what it showed.
-class Expect_Box : public wxExpectModalBase<wxMessageDialog, Expect_Box>
+/// The children of window that are a T, in creation order.
+template <class T> std::vector<T*> Children_Of(wxWindow* window)
 {
-public:
-    Expect_Box(int id, Seen_Box* seen) : m_Id(id), m_pSeen(seen) {}
-
-protected:
-    int OnInvoked(wxMessageDialog* box) const override
-    {
-        m_pSeen->Message = box->GetMessage();
-        m_pSeen->Caption = box->GetCaption();
-        m_pSeen->Style = box->GetMessageDialogStyle();
-        return m_Id;
-    }
-
-private:
-    int m_Id;
-    Seen_Box* m_pSeen;
-};
-
-/// The check boxes directly below window, in creation order.
-inline std::vector<wxCheckBox*> Check_Boxes(wxWindow* window)
-{
-    std::vector<wxCheckBox*> boxes;
+    std::vector<T*> found;
     for (wxWindow* child : window->GetChildren())
-        if (wxCheckBox* box = dynamic_cast<wxCheckBox*>(child))
-            boxes.push_back(box);
-    return boxes;
+        if (T* t = dynamic_cast<T*>(child))
+            found.push_back(t);
+    return found;
 }
 
-/// Changes a box as a click does, and sends the click on its way up.
-inline void Click_Box(wxCheckBox* box)
+/// The labels of the check boxes below window, in creation order.
+inline std::vector<wxString> Box_Labels(wxWindow* window)
 {
-    box->SetValue(!box->GetValue());
-    wxCommandEvent event(wxEVT_CHECKBOX, box->GetId());
-    event.SetEventObject(box);
-    event.SetInt(box->GetValue());
-    box->GetEventHandler()->ProcessEvent(event);
+    std::vector<wxString> labels;
+    for (wxCheckBox* box : Children_Of<wxCheckBox>(window))
+        labels.push_back(box->GetLabel());
+    return labels;
 }

@@ -1,64 +1,65 @@
+#include "activities/Answer_Code.h"
 #include "activities/Exercise_File.h"
-
-#include "tests/support/Temp_Dir.h"
+#include "activities/Glossary_Builder.h"
+#include "shell/CSim_Config.h"
 
 #include <gtest/gtest.h>
-#include <random>
+#include <wx/utils.h>
 
-namespace
+TEST(Answer_Code, Marker_Label_And_Correctness)
 {
-    std::vector<Exercise_Question> Read(const Temp_Dir& dir, const std::string& bytes)
+    const struct { const char* Value; bool Correct; const char* Label; } cases[] = {
+        {"1:Hecht", true, "Hecht"}, {"0:Rotfeder", false, "Rotfeder"}, {"x:Karpfen", false, "Karpfen"},
+        {"n:Karpfen", false, "Karpfen"}, {"l:Hecht", false, "Hecht"}, {"10:Zehn Hechte", false, "10:Zehn Hechte"},
+        {"Ohne Doppelpunkt", false, "Ohne Doppelpunkt"}, {":Hecht", false, ":Hecht"}, {"", false, ""},
+        {"1", true, ""}, {"1:", true, ""}, {"0", false, ""}, {"1:Uhrzeit: 12:30", true, "Uhrzeit: 12:30"}, {"1::", true, ":"}};
+    for (const auto& c : cases)
     {
-        dir.Write("uebung.ini", bytes);
-        std::vector<Exercise_Question> questions;
-        EXPECT_TRUE(Read_Exercise_File(dir.File("uebung.ini"), &questions));
-        return questions;
+        const Answer_Code code = Parse_Answer_Code(c.Value);
+        EXPECT_EQ(code.Correct, c.Correct) << c.Value;
+        EXPECT_EQ(code.Label, c.Label) << c.Value;
     }
+    // A picture is asked for by "IMAGE:" anywhere; its name follows the label's first colon.
+    EXPECT_FALSE(Is_Picture_Label("image:bilder/hecht.png"));
+    EXPECT_TRUE(Is_Picture_Label("Ein Raubfisch IMAGE:bilder/hecht.png"));
+    EXPECT_EQ(Get_Picture_Name("Ein Raubfisch IMAGE:bilder/hecht.png"), "bilder/hecht.png");
+    EXPECT_EQ(Get_Picture_Name("Bild: IMAGE:hecht.png"), " IMAGE:hecht.png");
 }
 
-TEST(Exercise_File, Reads_Usable_Groups_In_Name_Order)
+// A slip in a marker, a picture name or a bracket of the demo course would
+// otherwise only show in front of a class.
+TEST(Demo_Course, Self_Test_Glossary_And_Reflections_Read_Cleanly)
 {
-    Temp_Dir dir;
-    std::vector<Exercise_Question> questions = Read(dir,
-        "[Frage2]\nQuestion=Zweite\n[Frage2/Answers]\nb=1:B\nA=0:A\nc=1:C\n"
-        "[Frage1]\nQuestion=R\xE4uber?\n[Frage1/Answers]\nx=1:Hecht\n"
-        "[Frage3_ohne_Text]\n[Frage3_ohne_Text/Answers]\na=1:Ja\n"
-        "[Frage4_ohne_Antworten]\nQuestion=Wo?\n"
-        "[Frage5_leer]\nQuestion=Leer?\n[Frage5_leer/Answers]\n"
-        "[Frage6_Schluessel]\nQuestion=Schluessel?\nAnswers=1:Ja\n"
-        "[Frage7_Pfade]\nQuestion=Pfade\n[Frage7_Pfade/Answers]\n../Question=1:weg\nq/r=1:weg\na=0:bleibt\n");
-    ASSERT_EQ(questions.size(), 3u);
-    EXPECT_EQ(questions[0].Text, wxString::FromUTF8("Räuber?"));
-    ASSERT_EQ(questions[1].Answers.size(), 3u);
-    EXPECT_EQ(questions[1].Answers[0].Label, "A");
-    EXPECT_FALSE(questions[1].Answers[0].Correct);
-    EXPECT_EQ(questions[1].Answers[1].Label, "B");
-    EXPECT_TRUE(questions[1].Answers[2].Correct);
-    // Entry names that are paths would read another group's value.
-    ASSERT_EQ(questions[2].Answers.size(), 1u);
-    EXPECT_EQ(questions[2].Answers[0].Label, "bleibt");
-}
-
-TEST(Exercise_File, Missing_Empty_And_Binary_Files)
-{
-    Temp_Dir dir;
-    std::vector<Exercise_Question> questions(1);
-    EXPECT_FALSE(Read_Exercise_File(dir.File("fehlt.ini"), &questions));
-    EXPECT_FALSE(Read_Exercise_File(dir.Path(), &questions));
-    EXPECT_EQ(questions.size(), 1u);
-    EXPECT_TRUE(Read(dir, "").empty());
-
-    std::mt19937 random(4711);
-    for (int round = 0; round < 20; round++)
+    const wxString course = CORVENA_SOURCE_DIR "/course/";
+    std::vector<Exercise_Question> questions;
+    ASSERT_TRUE(Read_Exercise_File(course + "selbsttest/selbsttest.ini", &questions));
+    EXPECT_GE(questions.size(), 8u);
+    for (const Exercise_Question& question : questions)
     {
-        std::string bytes(4096, '\0');
-        for (char& c : bytes)
-            c = char(random());
-        bytes += "\n[X]\nQuestion=\x01\n[X/Answers]\n\x80=\xFF:\n";
-        std::vector<Exercise_Question> read = Read(dir, bytes);
-        ASSERT_FALSE(read.empty());
-        for (const Exercise_Question& question : read)
-            EXPECT_FALSE(question.Answers.empty());
-        EXPECT_EQ(read.back().Answers.size(), 1u);
+        int correct = 0;
+        for (const Exercise_Answer& answer : question.Answers)
+        {
+            correct += answer.Correct;
+            EXPECT_EQ(answer.Label.Contains("IMAGE:"), !answer.Picture.empty()) << answer.Label.utf8_str().data();
+        }
+        EXPECT_TRUE(correct >= 1 && correct < int(question.Answers.size())) << question.Text.utf8_str().data();
     }
+
+    Glossary_Builder glossary;
+    ASSERT_TRUE(glossary.Read_Entries(course + "lexikon/lexikon.txt"));
+    EXPECT_GE(glossary.Get_Entries().size(), 20u);
+    EXPECT_EQ(glossary.Get_Cut_Entry().Missing, 0);
+    for (const wxString& entry : glossary.Get_Entries())
+        EXPECT_EQ(entry.find_first_of("{}"), wxString::npos) << entry.utf8_str().data();
+
+    CSim_Config reflection(course + "reflexion/reflexion.ini");
+    long min_length = 0, cookie;
+    EXPECT_TRUE(reflection.Read("MIN_LENGTH", &min_length) && min_length > 0);
+    wxString value;
+    reflection.Read_File("Logfile", &value);
+    EXPECT_EQ(value, wxGetHomeDir() + "/Sim-Corvena/reflexion_antworten.txt");  // the pupil's folder, not the course
+    int topics = 0;
+    for (bool ok = reflection.Get_First_Group(&value, &cookie); ok; ok = reflection.Get_Next_Group(&value, &cookie))
+        topics++;
+    EXPECT_EQ(topics, 3);
 }

@@ -1,137 +1,200 @@
-#include "tests/simframe/Sim_Test_Window.h"
+#include "tirsal/CSim_Window.h"
 
+#include "simframe/src/Tirsal_Testing.h"
 #include "tests/support/Gui_Helpers.h"
+#include "tests/support/Temp_Dir.h"
 
-#include <wx/button.h>
-#include <wx/checkbox.h>
-#include <wx/choice.h>
-#include <wx/panel.h>
-#include <wx/statbox.h>
-#include <wx/stattext.h>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <wx/dynlib.h>
+#include <wx/frame.h>
 
 namespace
 {
-    wxStaticBox* Box(wxWindow* window, const wxString& title)
+    class Test_Sim_Window : public CSim_Window
     {
-        for (wxWindow* child : window->GetChildren())
-            if (wxStaticBox* box = dynamic_cast<wxStaticBox*>(child))
-                if (box->GetLabel() == title)
-                    return box;
-        return nullptr;
+    public:
+        using CSim_Window::CSim_Window;
+        using CSim_Window::Log_Activity;
+    };
+
+    std::string Header(const char* date = "2024-03-05")
+    {
+        return std::string("Aufzeichung der Aktivit\xE4ten\nDatum: ") + date + "\nUhrzeit\tAktivtit\xE4t\tWert\n\n";
     }
 
-    // The label of a control: the static text made just before it.
-    wxStaticText* Label_Of(wxWindow* window, wxWindow* control)
+    void Wait(int ms) { Tirsal_Advance_Clock(wxTimeSpan::Milliseconds(ms)); }
+
+    template <class Event> void Send(wxWindow* control, Event event)
     {
-        wxStaticText* last = nullptr;
-        for (wxWindow* child : window->GetChildren())
-        {
-            if (child == control)
-                return last;
-            last = dynamic_cast<wxStaticText*>(child);
-        }
-        return nullptr;
+        event.SetEventObject(control);
+        control->GetEventHandler()->ProcessEvent(event);
     }
 
-    class Sim_Window : public Sim_Frame_Test
+    // Simulation windows in a shown frame, as the host's notebook holds them, on a clock the test sets.
+    class Sim_Window : public testing::Test
     {
     protected:
-        Test_Sim_Window* Laid_Out(Test_Sim_Window* window)
+        Sim_Window()
         {
-            window->SetSize(800, 600);
-            window->Layout();
-            Process_Events();
+            Tirsal_Reset_Activity_Merge();
+            Tirsal_Set_Clock(wxDateTime(5, wxDateTime::Mar, 2024, 10, 0, 0));
+            m_pFrame->Show();
+        }
+        ~Sim_Window() override
+        {
+            Tirsal_Reset_Activity_Merge();
+            m_pFrame->Destroy();
+        }
+
+        Test_Sim_Window* Logging(const wxString& file)
+        {
+            Test_Sim_Window* window = new Test_Sim_Window(m_pFrame, "");
+            EXPECT_TRUE(window->Set_Log_File(m_Dir.File(file)));
             return window;
         }
+
+        // Destroys the window, which writes its log, and returns the file.
+        std::string Written(Test_Sim_Window* window, const wxString& file)
+        {
+            delete window;
+            return m_Dir.Read(file);
+        }
+
+        Temp_Dir m_Dir;
+        wxFrame* m_pFrame = new wxFrame(nullptr, wxID_ANY, "Simulation", wxDefaultPosition, wxSize(900, 700));
     };
 }
 
-TEST_F(Sim_Window, Empty_Window_Shows_Both_Framed_Areas_Side_By_Side)
+TEST_F(Sim_Window, Log_Holds_Time_Activity_And_Value_In_Windows_1252_Once_A_File_Is_Set)
 {
-    Test_Sim_Window* window = Laid_Out(new Test_Sim_Window(m_pFrame, ""));
-    wxStaticBox* settings = Box(window, "Einstellungen");
-    wxStaticBox* output = Box(window, "Ausgabe");
-    ASSERT_TRUE(settings && output);
-    const wxRect s = settings->GetRect(), o = output->GetRect();
-    EXPECT_EQ(s.GetTopLeft(), wxPoint(10, 10));
-    EXPECT_EQ(s.height, 580);
-    EXPECT_LT(s.width, 100) << "an empty settings box keeps its minimal width";
-    EXPECT_EQ(o.x, s.GetRight() + 21);
-    EXPECT_EQ(o.GetRight(), 789);
-    EXPECT_EQ(o.height, 580);
+    Test_Sim_Window* silent = new Test_Sim_Window(m_pFrame, "");
+    silent->Log_Activity("Zoom", "1");  // before a file is set: never recorded
+    EXPECT_FALSE(silent->Set_Log_File(""));
+    delete silent;
+    EXPECT_TRUE(std::filesystem::is_empty(m_Dir.Path_Str()));
+    Test_Sim_Window* late = new Test_Sim_Window(m_pFrame, "");
+    late->Log_Activity("Zoom", "1");
+    late->Set_Log_File(m_Dir.File("late.txt"));
+    EXPECT_EQ(Written(late, "late.txt"), Header());
+
+    Test_Sim_Window* window = Logging("log.txt");
+    Wait(61000);
+    window->Log_Activity(wxString::FromUTF8("Länge"), wxString::FromUTF8("5 € ő"));
+    Wait(5000);
+    window->Log_Activity("Reset", "");
+    EXPECT_EQ(Written(window, "log.txt"), Header() + "10:01:01\tL\xE4nge\t5 \x80 ?\n10:01:06\tReset\t\n");
 }
 
-TEST_F(Sim_Window, Settings_Stack_In_Call_Order_With_Labels_Directly_Above)
+TEST_F(Sim_Window, Log_Merges_A_Rapid_Series_Of_One_Activity_Into_Its_Last_Line)
 {
-    Test_Sim_Window* window = new Test_Sim_Window(m_pFrame, "");
-    wxButton* button = window->Add_Button("Reset", 6999, wxSize(100, 25));
-    window->Add_Spacer(10);
-    wxArrayString items;
-    items.Add("konstant");
-    items.Add("schwankend");
-    wxChoice* choice = window->Add_Choice("Szenario", items, 1, 7003);
-    CSim_SpinCtrl* spin = window->Add_SpinCtrl("Zeit", 200.5, 25, 10000, false, 7000, 100);
-    // A slider value in percent becomes a value of the range.
-    CSim_Slider* slider = window->Add_Slider("Rate", 8, 0, 0.5, true, 7005, 120);
-    wxCheckBox* box = window->Add_CheckBox("Ausgangsfunktion", true, 7010);
-    Laid_Out(window);
-
-    EXPECT_EQ(button->GetSize(), wxSize(100, 25));
-    EXPECT_EQ(choice->GetSelection(), 1);
-    EXPECT_EQ(spin->GetValue(), 200);
-    // GTK needs more than 100 pixels for the arrows and "10000".
-    EXPECT_GE(spin->GetSize().x, spin->GetBestSize().x);
-    EXPECT_DOUBLE_EQ(slider->Get_Value(), 0.04);
-    EXPECT_TRUE(box->GetValue());
-
-    wxWindow* previous = button;
-    for (wxWindow* control : std::vector<wxWindow*>{choice, spin, slider})
+    struct Report { int Wait; const char* Activity; const char* Value; };
+    const struct { const char* Name; std::vector<Report> Reports; const char* Lines; } cases[] = {
+        {"three 0.5 s apart", {{0, "Time", "1"}, {500, "Time", "2"}, {500, "Time", "3"}}, "10:00:01\tTime\t3\n"},
+        {"2.5 s apart", {{0, "Time", "1"}, {2500, "Time", "2"}}, "10:00:00\tTime\t1\n10:00:02\tTime\t2\n"},
+        {"A B A", {{0, "Time", "1"}, {100, "Zoom", "2"}, {100, "Time", "3"}, {100, "time", "4"}},
+         "10:00:00\tTime\t1\n10:00:00\tZoom\t2\n10:00:00\tTime\t3\n10:00:00\ttime\t4\n"},
+        // Whole seconds from the last report, each merged report restarting the window.
+        {"1.999 s apart", {{0, "Time", "1"}, {1999, "Time", "2"}, {1999, "Time", "3"}, {2000, "Time", "4"}},
+         "10:00:03\tTime\t3\n10:00:05\tTime\t4\n"},
+        // An empty activity is ignored and leaves the window running from the last real report.
+        {"empty between", {{0, "Time", "1"}, {1500, "", "x"}, {1000, "Time", "2"}, {500, "", ""}, {0, "Time", "3"}},
+         "10:00:00\tTime\t1\n10:00:03\tTime\t3\n"},
+    };
+    for (const auto& c : cases)
     {
-        wxStaticText* label = Label_Of(window, control);
-        ASSERT_TRUE(label);
-        EXPECT_EQ(label->GetRect().GetBottom() + 1, control->GetPosition().y) << label->GetLabel();
-        EXPECT_GT(label->GetPosition().y, previous->GetRect().GetBottom()) << label->GetLabel();
-        EXPECT_NEAR(label->GetRect().x + label->GetRect().width / 2.0,
-                    control->GetRect().x + control->GetRect().width / 2.0, 1.0);
-        previous = control;
+        Tirsal_Reset_Activity_Merge();
+        Tirsal_Set_Clock(wxDateTime(5, wxDateTime::Mar, 2024, 10, 0, 0));
+        Test_Sim_Window* window = Logging("log.txt");
+        for (const Report& report : c.Reports)
+        {
+            Wait(report.Wait);
+            window->Log_Activity(report.Activity, report.Value);
+        }
+        EXPECT_EQ(Written(window, "log.txt"), Header() + c.Lines) << c.Name;
     }
-    EXPECT_GT(box->GetPosition().y, slider->GetRect().GetBottom());
-    // 2 pixels below the button, the 10-pixel spacer, 2 above the label.
-    EXPECT_EQ(Label_Of(window, choice)->GetPosition().y - button->GetRect().GetBottom() - 1, 14);
-    // The check box sits at the column's left edge; the others are centred.
-    EXPECT_LT(box->GetPosition().x - Box(window, "Einstellungen")->GetPosition().x, 15);
 }
 
-TEST_F(Sim_Window, Label_Colour_Applies_To_Controls_Added_Afterwards)
+TEST_F(Sim_Window, Log_Merges_Across_Windows_Only_Into_Lines_Of_The_Same_Activity)
 {
-    Test_Sim_Window* window = new Test_Sim_Window(m_pFrame, "");
-    wxCheckBox* black_box = window->Add_CheckBox("a", false, 1);
-    CSim_SpinCtrl* black_spin = window->Add_SpinCtrl("b", 1, 0, 10, false, 2, 80);
-    const wxColour green(0, 127, 0);
-    window->Set_Ctrl_Color(green);
-    CSim_Slider* green_slider = window->Add_Slider("c", 0, 0, 1, false, 3, 80);
-    wxButton* button = window->Add_Button("d", 4, wxSize(80, 25));
-    wxCheckBox* green_box = window->Add_CheckBox("e", false, 5);
-
-    EXPECT_EQ(black_box->GetForegroundColour(), *wxBLACK);
-    EXPECT_EQ(Label_Of(window, black_spin)->GetForegroundColour(), *wxBLACK);
-    EXPECT_EQ(Label_Of(window, green_slider)->GetForegroundColour(), green);
-    EXPECT_EQ(green_box->GetForegroundColour(), green);
-    EXPECT_NE(green_slider->GetForegroundColour(), green);
-    EXPECT_NE(button->GetForegroundColour(), green);
+    Test_Sim_Window* a = Logging("a.txt");
+    Test_Sim_Window* b = Logging("b.txt");
+    a->Log_Activity("Time", "1");
+    Wait(500);
+    b->Log_Activity("Time", "2");  // the first line of a window never replaces its header
+    Wait(5000);
+    b->Log_Activity("Zoom", "3");
+    Wait(5000);
+    a->Log_Activity("Time", "4");
+    Wait(500);
+    b->Log_Activity("Time", "5");  // the process's last activity is Time, but B's last line is Zoom
+    Wait(1500);
+    a->Log_Activity("Time", "6");  // timed from B's report
+    // A new file starts a fresh record whose header is never replaced either.
+    Tirsal_Set_Clock(wxDateTime(6, wxDateTime::Mar, 2024, 9, 0, 0));
+    EXPECT_TRUE(b->Set_Log_File(m_Dir.File("c.txt")));
+    b->Log_Activity("Time", "7");
+    EXPECT_EQ(Written(a, "a.txt"), Header() + "10:00:00\tTime\t1\n10:00:12\tTime\t6\n");
+    EXPECT_EQ(m_Dir.Read("b.txt"), Header() + "10:00:00\tTime\t2\n10:00:05\tZoom\t3\n10:00:11\tTime\t5\n");
+    EXPECT_EQ(Written(b, "c.txt"), Header("2024-03-06") + "09:00:00\tTime\t7\n");
 }
 
-TEST_F(Sim_Window, Two_Outputs_Share_The_Output_Area_By_Proportion)
+TEST_F(Sim_Window, Value_Controls_Carry_Out_Their_Mappings_On_The_Toolkits_Controls)
 {
-    Test_Sim_Window* window = new Test_Sim_Window(m_pFrame, "");
-    wxPanel* upper = new wxPanel(window);
-    wxPanel* lower = new wxPanel(window);
-    EXPECT_TRUE(window->Add_Output(upper, lower, 2, 1));
-    Laid_Out(window);
-    const wxRect a = upper->GetRect(), b = lower->GetRect();
-    // Shared with their 10-pixel borders: 2 to 1 of the area's height.
-    EXPECT_NEAR(a.height + 20, 2.0 * (b.height + 20), 2.0);
-    EXPECT_GT(a.height, 300);
-    EXPECT_LT(a.y, b.y);
-    EXPECT_NEAR(a.width, Box(window, "Ausgabe")->GetSize().x - 20, 6.0);
+    CSim_Slider* slider = new CSim_Slider(m_pFrame, wxID_ANY, 0.0299, 0, 1);
+    CSim_SpinCtrl* percent = new CSim_SpinCtrl(m_pFrame, wxID_ANY, 0.5, 0, 1, true);
+    percent->Set_Value(0.0299);
+    EXPECT_EQ(std::make_pair(slider->GetValue(), percent->GetValue()), std::make_pair(2, 2));
+    slider->Set_Range(10, 0);  // a new range changes what the position means, not the position
+    EXPECT_DOUBLE_EQ(slider->Get_Value(), 9.8);
+    CSim_SpinCtrl* whole = new CSim_SpinCtrl(m_pFrame, wxID_ANY, 5, 1.7, 9.9, false);
+    whole->Set_Value(12);
+    EXPECT_EQ(std::make_pair(whole->GetMin(), whole->GetMax()), std::make_pair(1, 9));
+    EXPECT_EQ(std::make_pair(whole->GetValue(), whole->Get_Value()), std::make_pair(9, 9.0));
+    // The toolkit cannot build a spin control with its lower limit above the upper one.
+    CSim_SpinCtrl* reversed = new CSim_SpinCtrl(m_pFrame, wxID_ANY, 5, 10, 0, false);
+    EXPECT_EQ(std::make_pair(reversed->GetMin(), reversed->GetMax()), std::make_pair(0, 10));
+    EXPECT_EQ(reversed->GetValue(), 5);
+}
+
+using Sim_Plugin = Sim_Window;
+
+TEST_F(Sim_Plugin, Window_Of_A_Loaded_Plugin_Reads_Its_Options_And_Logs_Through_The_Framework)
+{
+    wxDynamicLibrary library;
+    ASSERT_TRUE(library.Load(SIM_PROBE_PLUGIN, wxDL_NOW));
+    auto entry = reinterpret_cast<CSim_Window* (*)(wxWindow*, const wxString&)>(library.GetSymbol("SIM_Get_Simulation"));
+    ASSERT_TRUE(entry);
+    CSim_Window* window = entry(m_pFrame, wxString::FromUTF8("STEPS=12;RATE=0.25;STEPS_NAME=Länge"));
+    ASSERT_TRUE(window);
+    wxWindow* as_window = window;
+    EXPECT_EQ(dynamic_cast<CSim_Window*>(as_window), window);  // type information crosses the boundary
+    window->SetSize(m_pFrame->GetClientSize());
+    Process_Events();
+
+    // The options reached the controls, and the label colour the controls added after it.
+    CSim_SpinCtrl* steps = dynamic_cast<CSim_SpinCtrl*>(window->FindWindow(7000));
+    CSim_Slider* rate = dynamic_cast<CSim_Slider*>(window->FindWindow(7001));
+    ASSERT_TRUE(steps && rate);
+    EXPECT_EQ(steps->GetValue(), 12);
+    EXPECT_EQ(rate->GetValue(), 25);
+    wxWindow* label = Find_By_Label(window, wxString::FromUTF8("Länge"));
+    ASSERT_TRUE(label);
+    EXPECT_EQ(label->GetForegroundColour(), wxColour(0, 0, 255));
+
+    EXPECT_TRUE(window->Set_Log_File(m_Dir.File("probe.txt")));
+    window->Stop_Execution();
+    steps->SetValue(13);  // a spin control held down: two changes half a second apart, one line
+    Send(steps, wxSpinEvent(wxEVT_SPINCTRL, steps->GetId()));
+    Wait(500);
+    steps->SetValue(14);
+    Send(steps, wxSpinEvent(wxEVT_SPINCTRL, steps->GetId()));
+    Wait(5000);
+    EXPECT_TRUE(Click_Button(window, wxString::FromUTF8("Zurücksetzen")));
+    EXPECT_EQ(steps->GetValue(), 10);
+
+    delete window;
+    library.Unload();
+    EXPECT_EQ(m_Dir.Read("probe.txt"),
+              Header() + "10:00:00\tSchritte \xE4\t14\n10:00:05\tReset\t1\n");
 }
