@@ -1,280 +1,492 @@
-// The window of fischlauf.so as the host gets it: made by the module's entry
-// point, driven by the events its controls send, read through its plot.
+// The windows of both pond modules as the host gets them: made by the entry
+// point, driven by the events their controls send, read through their
+// plots, and their export menu with the files and log lines it leaves.
 
 #include "plugins/fischlauf/CSim_Pond.h"
 #include "plugins/fischlauf/CSim_Pond_Plot.h"
+#include "plugins/fischlauf_2/CSim_Pond3_Plot.h"
+#include "plugins/pond/Pond_Export_Menu.h"
 
 #include "simframe/src/Tirsal_Testing.h"
-#include "tests/plugins/Pond_Test_Helpers.h"
+#include "tests/support/Frame_Fixture.h"
 #include "tests/support/Gui_Helpers.h"
 
+#include <charconv>
+#include <cstring>
+#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/dcmemory.h>
+#include <wx/dynlib.h>
 #include <wx/frame.h>
+#include <wx/menu.h>
+#include <wx/stattext.h>
+#include <wx/timer.h>
+#include <wx/uiaction.h>
 
 namespace
 {
-    class Pond_Window : public Pond_Plugin_Test
+    enum Module { FISCHLAUF, FISCHLAUF_2 };
+
+    // Windows of both modules in a shown frame, deleted before the modules
+    // are unloaded; the log clock stands at 10:00 on 5 March 2024.
+    class Pond_Window : public testing::Test
     {
     protected:
         void SetUp() override
         {
-            Pond_Plugin_Test::SetUp();
-            Load(FISCHLAUF_PLUGIN);
+            Tirsal_Reset_Activity_Merge();
+            Tirsal_Set_Clock(wxDateTime(5, wxDateTime::Mar, 2024, 10, 0, 0));
+            m_pFrame->Show();
+            ASSERT_TRUE(m_Modules[FISCHLAUF].Load(FISCHLAUF_PLUGIN, wxDL_NOW));
+            ASSERT_TRUE(m_Modules[FISCHLAUF_2].Load(FISCHLAUF_2_PLUGIN, wxDL_NOW));
         }
 
-        static CSim_Pond_Plot* Plot(wxWindow* window) { return Find_Plot<CSim_Pond_Plot>(window); }
-
-        static CSim_SpinCtrl* Spin(wxWindow* window, int id)
+        void TearDown() override
         {
-            return dynamic_cast<CSim_SpinCtrl*>(window->FindWindow(id));
+            for (CSim_Window* window : m_Windows)
+                delete window;
+            Process_Events();
+            for (wxDynamicLibrary& module : m_Modules)
+                module.Unload();
+            m_pFrame->Destroy();
+            Tirsal_Reset_Activity_Merge();
         }
 
-        static void Wait(int seconds) { Tirsal_Advance_Clock(wxTimeSpan::Seconds(seconds)); }
+        // A window filling the frame; hidden as a theme's page that is not open.
+        CSim_Window* Make(Module module, const wxString& options, bool shown = true)
+        {
+            using Entry = CSim_Window* (*)(wxWindow* parent, const wxString& options);
+            Entry entry = reinterpret_cast<Entry>(m_Modules[module].GetSymbol("SIM_Get_Simulation"));
+            CSim_Window* window = entry ? entry(m_pFrame, options) : nullptr;
+            if (window)
+            {
+                m_Windows.push_back(window);
+                window->Show(shown);
+                window->SetSize(m_pFrame->GetClientSize());
+                Process_Events();
+            }
+            return window;
+        }
+
+        void Destroy(CSim_Window* window)  // which writes its log
+        {
+            m_Windows.erase(std::find(m_Windows.begin(), m_Windows.end(), window));
+            delete window;
+        }
+
+        std::string Export_Line(const char* time, const char* activity, const wxString& file)
+        {
+            return std::string(time) + "\t" + activity + "\t" + m_Dir.File_Str(file) + "\n";
+        }
+
+        const std::string Log_Header =
+            "Aufzeichung der Aktivit\xE4ten\nDatum: 2024-03-05\nUhrzeit\tAktivtit\xE4t\tWert\n\n";
+        wxFrame* m_pFrame = new wxFrame(nullptr, wxID_ANY, "Thema", wxDefaultPosition, wxSize(1100, 800));
+        wxDynamicLibrary m_Modules[2];
+        std::vector<CSim_Window*> m_Windows;
+        Temp_Dir m_Dir;
     };
 
-    const std::vector<std::string> Default_Column = {
-        "button Zur\xC3\xBC" "cksetzen",
-        "label Zeitspanne [Monate] 0,0,0", "spin 200",
-        "label Wertespanne 0,0,0", "spin 1500",
-        "label Lebensraum: Kapazit\xC3\xA4t 0,127,0", "spin 1000",
-        "label Lebensraum: Szenario 0,127,0", "choice konstant",
-        "label Rotfedern: Startzahl 0,0,255", "spin 200",
-        "label Rotfeder: Zuwachs [%/Wch] 0,0,255", "spin 8",
-        "label Hechte: Startzahl 255,0,0", "spin 20",
-        "label Hechte: Nahr.bedarf [%/Wch.] 255,0,0", "spin 20",
-        "plot",
-        "check Ausgangsfunktion on 0,0,0",
-    };
+    template <class Control>
+    std::vector<Control*> All(wxWindow* window)
+    {
+        std::vector<Control*> controls;
+        for (wxWindow* child : window->GetChildren())
+            if (Control* control = dynamic_cast<Control*>(child))
+                controls.push_back(control);
+        return controls;
+    }
+
+    template <class Control>
+    Control* Find(wxWindow* window) { return All<Control>(window).at(0); }
+    // A window's plot is its one panel; its accessors are inline and read the module's object.
+    CSim_Pond_Plot* Plot(wxWindow* window) { return static_cast<CSim_Pond_Plot*>(Find<wxPanel>(window)); }
+    CSim_Pond3_Plot* Plot3(wxWindow* window) { return static_cast<CSim_Pond3_Plot*>(Find<wxPanel>(window)); }
+    CSim_SpinCtrl* Spin(wxWindow* window, int id) { return dynamic_cast<CSim_SpinCtrl*>(window->FindWindow(id)); }
+    void Wait() { Tirsal_Advance_Clock(wxTimeSpan::Seconds(5)); }
+    const wxString Reset = wxString::FromUTF8("Zurücksetzen");
+    enum { TIME, ZOOM, RF_KAP, RF_START, RF_GROW, KA_START, KA_GROW, HE_START, HE_DEAD };  // fischlauf_2's spins
+
+    // The children in creation order as a person reads them.
+    std::vector<std::string> Column(wxWindow* window)
+    {
+        std::vector<std::string> lines;
+        for (wxWindow* child : window->GetChildren())
+        {
+            const wxColour c = child->GetForegroundColour();
+            const std::string rgb = wxString::Format(" %d,%d,%d", c.Red(), c.Green(), c.Blue()).ToStdString();
+            const std::string label(child->GetLabel().utf8_str());
+            if (dynamic_cast<wxButton*>(child))
+                lines.push_back("button " + label);
+            else if (dynamic_cast<wxStaticText*>(child))
+                lines.push_back("label " + label + rgb);
+            else if (CSim_SpinCtrl* spin = dynamic_cast<CSim_SpinCtrl*>(child))
+                lines.push_back("spin " + std::to_string(spin->GetValue()));
+            else if (wxChoice* choice = dynamic_cast<wxChoice*>(child))
+                lines.push_back("choice " + std::string(choice->GetStringSelection().utf8_str()));
+            else if (wxCheckBox* box = dynamic_cast<wxCheckBox*>(child))
+                lines.push_back("check " + label + (box->GetValue() ? " on" : " off") + rgb);
+            else if (dynamic_cast<wxPanel*>(child))
+                lines.push_back("plot");
+        }
+        return lines;
+    }
+
+    // The column of an empty option string, each group in its label colour.
+    std::vector<std::string> Default_Column(bool carp, bool ticked = true)
+    {
+        std::vector<std::string> column = {
+            "button Zur\xC3\xBC" "cksetzen",
+            "label Zeitspanne [Monate] 0,0,0", "spin 200",
+            "label Wertespanne 0,0,0", "spin 1500",
+            "label Lebensraum: Kapazit\xC3\xA4t 0,127,0", "spin 1000",
+            "label Lebensraum: Szenario 0,127,0", "choice konstant",
+            "label Rotfedern: Startzahl 0,0,255", "spin 200",
+            "label Rotfeder: Zuwachs [%/Wch] 0,0,255", "spin 8",
+            "label Hechte: Startzahl 255,0,0", "spin 20",
+            "label Hechte: Nahr.bedarf [%/Wch.] 255,0,0", "spin 20",
+            "plot", ticked ? "check Ausgangsfunktion on 0,0,0" : "check Ausgangsfunktion off 0,0,0",
+        };
+        if (carp)
+            column.insert(column.begin() + 13, {"label Karpfen: Startzahl 0,127,200", "spin 100",
+                                                "label Karpfen: Zuwachs [%/Wch] 0,127,200", "spin 6"});
+        return column;
+    }
+
+    // Sets a control as the pupil would, 5 seconds after the last event, and
+    // sends the event it sends.
+    template <class Event = wxCommandEvent>
+    void Send(wxWindow* control, wxEventType type, int value)
+    {
+        Wait();
+        Event event(type, control->GetId());
+        event.SetInt(value);
+        event.SetEventObject(control);
+        control->GetEventHandler()->ProcessEvent(event);
+    }
+    void Spin_To(CSim_SpinCtrl* spin, int n) { spin->SetValue(n); Send<wxSpinEvent>(spin, wxEVT_SPINCTRL, n); }
+    void Choose(wxChoice* choice, int item) { choice->SetSelection(item); Send(choice, wxEVT_CHOICE, item); }
+    void Tick(wxCheckBox* box, bool value) { box->SetValue(value); Send(box, wxEVT_CHECKBOX, value); }
+
+    // A menu command as the popup sends it.
+    bool Command(wxWindow* plot, int id)
+    {
+        wxCommandEvent event(wxEVT_MENU, id);
+        return plot->GetEventHandler()->ProcessEvent(event);
+    }
+
+    // The points a plot holds, and whether it paints curves rather than the empty state.
+    template <class Plot>
+    std::pair<int, bool> State(Plot* plot)
+    {
+        wxBitmap bitmap(400, 250, 24);
+        wxMemoryDC dc(bitmap);
+        return {plot->Get_Steps(), plot->Draw_Plot(dc, bitmap.GetSize())};
+    }
+
+    // Whether a pixel next to at has about this colour.
+    bool Near(const wxImage& image, const wxPoint& at, const wxColour& colour)
+    {
+        for (int y = at.y - 1; y <= at.y + 1; y++)
+            for (int x = at.x - 1; x <= at.x + 1; x++)
+                if (std::abs(image.GetRed(x, y) - colour.Red()) + std::abs(image.GetGreen(x, y) - colour.Green()) +
+                        std::abs(image.GetBlue(x, y) - colour.Blue()) < 60)
+                    return true;
+        return false;
+    }
+
+    // The picture file has the plot's size and is what the plot paints
+    // there; the rudd's point 100 of 200 lies where the model puts it (the
+    // axes take 20 pixels left and below).
+    template <class Plot>
+    void Expect_Picture(Plot* plot, const wxString& path)
+    {
+        wxImage file;
+        ASSERT_TRUE(file.LoadFile(path, wxBITMAP_TYPE_PNG)) << path;
+        ASSERT_EQ(file.GetSize(), plot->GetClientSize());
+        wxBitmap painted(file.GetSize(), 24);
+        {
+            wxMemoryDC dc(painted);
+            dc.SetBackground(wxBrush(plot->GetBackgroundColour()));
+            dc.Clear();
+            EXPECT_TRUE(plot->Draw_Plot(dc));
+        }
+        const int bytes = file.GetWidth() * file.GetHeight() * 3;
+        EXPECT_EQ(memcmp(painted.ConvertToImage().GetData(), file.GetData(), bytes), 0);
+        const wxSize area = file.GetSize() - wxSize(20, 20);
+        const int y = area.y - int(area.y / 1500.0 * plot->Get_Current_Series().Rudd[100]);
+        EXPECT_TRUE(Near(file, wxPoint(20 + area.x / 2, y), Plot::Species_Colour(1, false))) << y;
+    }
+
+    // The values file as a German spreadsheet reads it: the header, then per
+    // point the time and each series with six decimals after a comma.
+    std::string Values(const std::string& header, const std::vector<const std::vector<double>*>& series)
+    {
+        std::string text = header + "\n";
+        for (size_t i = 0; i < series.front()->size(); i++)
+        {
+            text += std::to_string(i);
+            for (const std::vector<double>* values : series)
+            {
+                char cell[400];
+                *std::to_chars(cell, cell + sizeof cell - 1, (*values)[i], std::chars_format::fixed, 6).ptr = 0;
+                *std::strchr(cell, '.') = ',';
+                text += std::string(";") + cell;
+            }
+            text += "\n";
+        }
+        return text;
+    }
 }
 
-TEST_F(Pond_Window, Empty_Options_Give_The_Default_Column_And_Run)
+TEST_F(Pond_Window, Empty_Options_Give_The_Default_Columns_And_Runs)
 {
-    CSim_Window* window = Make("");
-    ASSERT_TRUE(window);
-    EXPECT_EQ(window->GetParent(), static_cast<wxWindow*>(m_pFrame));
-    EXPECT_EQ(Column(window), Default_Column);
-
-    CSim_Pond_Plot* plot = Plot(window);
-    ASSERT_TRUE(plot);
-    EXPECT_EQ(plot->Get_Steps(), 200);
-    EXPECT_EQ(plot->Get_Value_Max(), 1500);
-    EXPECT_EQ(plot->Get_Predation(), 2);
-    EXPECT_EQ(plot->Get_Scenario(), 0);
-    EXPECT_EQ(plot->Get_Show_Box(), 0);
-    EXPECT_EQ(plot->Get_Show_Reference(), 1);
-    EXPECT_EQ(plot->Get_X_Title(), "Zeit [Monate]");
-    EXPECT_EQ(plot->Get_Y_Title(), "Anzahl");
-    for (const Pond_Parameters* p : {&plot->Get_Reference(), &plot->Get_Current()})
+    CSim_Window* pond = Make(FISCHLAUF, "");
+    CSim_Window* pond3 = Make(FISCHLAUF_2, "", false);
+    ASSERT_TRUE(pond && pond3);
+    EXPECT_EQ(Column(pond), Default_Column(false));
+    EXPECT_EQ(Column(pond3), Default_Column(true));
+    for (const Pond_Series* s : {&Plot(pond)->Get_Current_Series(), &Plot(pond)->Get_Reference_Series()})
     {
-        EXPECT_DOUBLE_EQ(p->a, 0.08);
-        EXPECT_DOUBLE_EQ(p->d, 0.2);
-        EXPECT_EQ(p->Rudd_Start, 200);
-        EXPECT_EQ(p->Pike_Start, 20);
-        EXPECT_EQ(p->Capacity, 1000);
+        EXPECT_DOUBLE_EQ(s->Rudd[1], 204.8);
+        EXPECT_DOUBLE_EQ(s->Pike[2], 15.521792);
     }
-    EXPECT_DOUBLE_EQ(plot->Get_Current_Series().Rudd[1], 204.8);
-    EXPECT_DOUBLE_EQ(plot->Get_Reference_Series().Pike[2], 15.521792);
-    // The plot fills the output area beside the column.
-    EXPECT_GT(plot->GetSize().x, window->GetClientSize().x / 2);
+    for (const Pond3_Series* s : {&Plot3(pond3)->Get_Current_Series(), &Plot3(pond3)->Get_Reference_Series()})
+    {
+        EXPECT_DOUBLE_EQ(s->Carp[1], 101.4);
+        EXPECT_DOUBLE_EQ(s->Pike[1], 18.4);
+    }
 }
 
 TEST_F(Pond_Window, Percent_Keys_Are_Positions_In_Their_Range)
 {
-    CSim_Window* window = Make("RF_GROW=29;HE_DEAD=8;HE_DEAD_MAX=0.5;SZENARIO=2.9;RF_START=200.5");
-    ASSERT_TRUE(window);
     // 0.29 is 28.999... percent of 0..1: the control shows 28, so the
     // current run uses 0.28 while the reference keeps 0.29.
-    EXPECT_EQ(Spin(window, ID_POND_RF_GROW)->GetValue(), 28);
-    EXPECT_EQ(Spin(window, ID_POND_HE_DEAD)->GetValue(), 8);
-    EXPECT_EQ(Spin(window, ID_POND_RF_START)->GetValue(), 200);
+    CSim_Window* window = Make(FISCHLAUF, "RF_GROW=29;HE_DEAD=8;HE_DEAD_MAX=0.5;SZENARIO=2.9;RF_START=200.5");
+    ASSERT_TRUE(window);
     CSim_Pond_Plot* plot = Plot(window);
+    EXPECT_EQ(Spin(window, ID_POND_RF_GROW)->GetValue(), 28);
     EXPECT_DOUBLE_EQ(plot->Get_Reference().a, 0.29);
     EXPECT_DOUBLE_EQ(plot->Get_Current().a, 0.28);
-    EXPECT_DOUBLE_EQ(plot->Get_Reference().d, 0.04);
     EXPECT_DOUBLE_EQ(plot->Get_Current().d, 0.04);
-    EXPECT_EQ(plot->Get_Reference().Rudd_Start, 200.5);
-    EXPECT_EQ(plot->Get_Current().Rudd_Start, 200);
     EXPECT_EQ(plot->Get_Reference_Series().Rudd[0], 200.5);
+    EXPECT_EQ(plot->Get_Current_Series().Rudd[0], 200);
     EXPECT_EQ(plot->Get_Scenario(), 2);
-    EXPECT_EQ(dynamic_cast<wxChoice*>(window->FindWindow(ID_POND_SCENARIO))->GetStringSelection(),
-              "schwankend");
 }
 
-TEST_F(Pond_Window, Hidden_Controls_Leave_Their_Start_Values_And_Their_Group_Space)
+TEST_F(Pond_Window, Hidden_Controls_Use_Their_Start_Values)
 {
-    CSim_Window* window = Make("HE_START_SHOW=0;HE_START=35;RESET_SHOW=0;DEFAULT_SHOW=0;"
-                               "SZENARIO_SHOW=0;SZENARIO=1;RF_FEED_SHOW=1;SIM_TYPE=1;SHOW_VARS=1;"
-                               "X_NAME=Wochen;Y_NAME=Fische;RF_KAP_NAME=Platz");
+    CSim_Window* window = Make(FISCHLAUF, "HE_START_SHOW=0;HE_START=35;RESET_SHOW=0;DEFAULT_SHOW=0;"
+                                          "SZENARIO_SHOW=0;SZENARIO=1;RF_FEED_SHOW=1;RF_KAP_NAME=Platz");
     ASSERT_TRUE(window);
     EXPECT_EQ(Column(window), (std::vector<std::string>{
-                                  "label Zeitspanne [Monate] 0,0,0", "spin 200",
-                                  "label Wertespanne 0,0,0", "spin 1500",
-                                  "label Platz 0,127,0", "spin 1000",
+                                  "label Zeitspanne [Monate] 0,0,0", "spin 200", "label Wertespanne 0,0,0",
+                                  "spin 1500", "label Platz 0,127,0", "spin 1000",
                                   "label Rotfedern: Startzahl 0,0,255", "spin 200",
                                   "label Rotfeder: Zuwachs [%/Wch] 0,0,255", "spin 8",
                                   "label Hechte: Nahr.bedarf [%/Wch.] 255,0,0", "spin 20",
-                                  "label Hechte: Rotfederkonsum 255,0,0", "spin 50",
-                                  "plot",
-                              }));
+                                  "label Hechte: Rotfederkonsum 255,0,0", "spin 50", "plot"}));
+    Spin_To(Spin(window, ID_POND_RF_GROW), 10);
     CSim_Pond_Plot* plot = Plot(window);
-    EXPECT_EQ(plot->Get_Current().Pike_Start, 35);
-    EXPECT_EQ(plot->Get_Reference().Pike_Start, 35);
+    EXPECT_EQ(plot->Get_Current_Series().Pike[0], 35);
     EXPECT_EQ(plot->Get_Scenario(), 1);
     EXPECT_EQ(plot->Get_Show_Reference(), 0);
-    EXPECT_EQ(plot->Get_Predation(), 1);
-    EXPECT_EQ(plot->Get_Show_Box(), 1);
-    EXPECT_EQ(plot->Get_X_Title(), "Wochen");
-    EXPECT_EQ(plot->Get_Y_Title(), "Fische");
 }
 
 TEST_F(Pond_Window, Every_Change_Is_Logged_With_The_Value_It_Set)
 {
-    CSim_Window* window = Make("RF_FEED_SHOW=1;HE_GROW_SHOW=1");
-    ASSERT_TRUE(window);
-    ASSERT_TRUE(window->Set_Log_File(m_Dir.File("teich.txt")));
-    CSim_Pond_Plot* plot = Plot(window);
-
+    CSim_Window* window = Make(FISCHLAUF, "RF_FEED_SHOW=1;HE_GROW_SHOW=1");
+    ASSERT_TRUE(window && window->Set_Log_File(m_Dir.File("teich.txt")));
     const std::pair<int, int> changes[] = {
-        {ID_POND_TIME, 300},  {ID_POND_ZOOM, 2000},    {ID_POND_RF_KAP, 800},
+        {ID_POND_TIME, 300},     {ID_POND_ZOOM, 2000},  {ID_POND_RF_KAP, 800},
         {ID_POND_RF_START, 150}, {ID_POND_RF_GROW, 12}, {ID_POND_HE_START, 30},
-        {ID_POND_HE_DEAD, 25}, {ID_POND_RF_FEED, 70},  {ID_POND_HE_GROW, 10},
+        {ID_POND_HE_DEAD, 25},   {ID_POND_RF_FEED, 70}, {ID_POND_HE_GROW, 10},
     };
     for (const auto& change : changes)
-    {
-        Wait(5);
         Spin_To(Spin(window, change.first), change.second);
-    }
-    EXPECT_EQ(plot->Get_Steps(), 300);
-    EXPECT_EQ(plot->Get_Value_Max(), 2000);
-    EXPECT_DOUBLE_EQ(plot->Get_Current().a, 0.12);
-    EXPECT_EQ(plot->Get_Current_Series().Rudd.size(), 300u);
-
-    wxChoice* scenario = dynamic_cast<wxChoice*>(window->FindWindow(ID_POND_SCENARIO));
     for (int selection : {1, 2, 0})
-    {
-        Wait(5);
-        Choose(scenario, selection);
-        EXPECT_EQ(plot->Get_Scenario(), selection);
-    }
-    Wait(5);
-    wxCheckBox* show = dynamic_cast<wxCheckBox*>(window->FindWindow(ID_POND_SHOW_DEF));
-    Tick(show, false);
-    EXPECT_EQ(plot->Get_Show_Reference(), 0);
-    Wait(5);
-    Tick(show, true);
-    Wait(5);
-    EXPECT_TRUE(Click_Button(window, wxString::FromUTF8("Zurücksetzen")));
+        Choose(Find<wxChoice>(window), selection);
+    for (bool ticked : {false, true})
+        Tick(Find<wxCheckBox>(window), ticked);
+    Wait();
+    EXPECT_TRUE(Click_Button(window, Reset));
 
     // On disk as the pupil works; the window's end writes it whole again.
     const std::string growing = m_Dir.Read("teich.txt");
     Destroy(window);
     EXPECT_EQ(growing, m_Dir.Read("teich.txt"));
-    EXPECT_EQ(m_Dir.Read("teich.txt"), Log_Header +
-                                           "10:00:05\tTime\t300.000000\n"
-                                           "10:00:10\tZoom\t2000.000000\n"
-                                           "10:00:15\tCapacity\t800.000000\n"
-                                           "10:00:20\tRF Start\t150.000000\n"
-                                           "10:00:25\tRF Grow\t0.120000\n"
-                                           "10:00:30\tHE Start\t30.000000\n"
-                                           "10:00:35\tHE Dead\t0.250000\n"
-                                           "10:00:50\tScenario\thalbieren\n"
-                                           "10:00:55\tScenario\tschwankend\n"
-                                           "10:01:00\tScenario\tkonstant\n"
-                                           "10:01:05\tShow Def\taus\n"
-                                           "10:01:10\tShow Def\tan\n"
-                                           "10:01:15\tReset\t\n");
+    EXPECT_EQ(growing, Log_Header +
+                           "10:00:05\tTime\t300.000000\n"
+                           "10:00:10\tZoom\t2000.000000\n"
+                           "10:00:15\tCapacity\t800.000000\n"
+                           "10:00:20\tRF Start\t150.000000\n"
+                           "10:00:25\tRF Grow\t0.120000\n"
+                           "10:00:30\tHE Start\t30.000000\n"
+                           "10:00:35\tHE Dead\t0.250000\n"
+                           "10:00:50\tScenario\thalbieren\n"
+                           "10:00:55\tScenario\tschwankend\n"
+                           "10:01:00\tScenario\tkonstant\n"
+                           "10:01:05\tShow Def\taus\n"
+                           "10:01:10\tShow Def\tan\n"
+                           "10:01:15\tReset\t\n");
 }
 
 TEST_F(Pond_Window, Reset_Restores_Controls_And_Scenario_But_Not_The_Check_Box)
 {
-    CSim_Window* window = Make("SZENARIO=1;RF_GROW=29;HE_GROW_SHOW=1");
+    CSim_Window* window = Make(FISCHLAUF, "SZENARIO=1;RF_GROW=29;RF_FEED_SHOW=1;HE_GROW_SHOW=1");
     ASSERT_TRUE(window);
-    const std::vector<std::string> start = Column(window);
-    ASSERT_TRUE(window->Set_Log_File(m_Dir.File("reset.txt")));
-
-    for (int id : {ID_POND_TIME, ID_POND_ZOOM, ID_POND_RF_KAP, ID_POND_RF_START, ID_POND_HE_START})
-        Spin_To(Spin(window, id), 500);
-    for (int id : {ID_POND_RF_GROW, ID_POND_HE_DEAD, ID_POND_HE_GROW})
-        Spin_To(Spin(window, id), 90);
-    Choose(dynamic_cast<wxChoice*>(window->FindWindow(ID_POND_SCENARIO)), 2);
-    wxCheckBox* show = dynamic_cast<wxCheckBox*>(window->FindWindow(ID_POND_SHOW_DEF));
-    Tick(show, false);
+    std::vector<std::string> start = Column(window);
+    for (CSim_SpinCtrl* spin : All<CSim_SpinCtrl>(window))
+        Spin_To(spin, spin->GetId() == ID_POND_TIME ? 500 : 90);
+    Choose(Find<wxChoice>(window), 2);
+    Tick(Find<wxCheckBox>(window), false);
     CSim_Pond_Plot* plot = Plot(window);
-    EXPECT_EQ(plot->Get_Steps(), 500);
+    ASSERT_EQ(plot->Get_Steps(), 500);
 
-    Wait(5);
-    EXPECT_TRUE(Click_Button(window, wxString::FromUTF8("Zurücksetzen")));
-    std::vector<std::string> expected = start;
-    std::replace(expected.begin(), expected.end(), std::string("check Ausgangsfunktion on 0,0,0"),
-                 std::string("check Ausgangsfunktion off 0,0,0"));
-    EXPECT_EQ(Column(window), expected);
-    EXPECT_FALSE(show->GetValue());
+    EXPECT_TRUE(Click_Button(window, Reset));
+    start.back() = "check Ausgangsfunktion off 0,0,0";
+    EXPECT_EQ(Column(window), start);
     EXPECT_EQ(plot->Get_Steps(), 200);
     EXPECT_EQ(plot->Get_Scenario(), 1);
     EXPECT_EQ(plot->Get_Show_Reference(), 0);
     EXPECT_DOUBLE_EQ(plot->Get_Current().a, 0.28);  // the control's truncated position
+}
 
+TEST_F(Pond_Window, Three_Species_Changes_And_Reset_Reach_The_Plot_But_Never_The_Log)
+{
+    CSim_Window* window = Make(FISCHLAUF_2, "SIM_TYPE=0");
+    ASSERT_TRUE(window && window->Set_Log_File(m_Dir.File("drei.txt")));
+    CSim_Pond3_Plot* plot = Plot3(window);
+    const std::vector<CSim_SpinCtrl*> spins = All<CSim_SpinCtrl>(window);
+    ASSERT_EQ(spins.size(), 9u);
+    Spin_To(spins[TIME], 400);
+    Spin_To(spins[KA_GROW], 50);
+    Spin_To(spins[HE_START], 5);
+    Choose(Find<wxChoice>(window), 2);
+    Tick(Find<wxCheckBox>(window), false);
+    EXPECT_EQ(plot->Get_Steps(), 400);
+    EXPECT_DOUBLE_EQ(plot->Get_Current().b, 0.5);
+    EXPECT_EQ(plot->Get_Current_Series().Pike[0], 5);
+    EXPECT_EQ(plot->Get_Reference_Series().Pike[0], 20);
+    EXPECT_EQ(plot->Get_Show_Reference(), 0);
+
+    EXPECT_TRUE(Click_Button(window, Reset));
+    EXPECT_EQ(Column(window), Default_Column(true, false));
+    EXPECT_EQ(plot->Get_Current_Series().Pike[0], 20);
     Destroy(window);
-    const std::string log = m_Dir.Read("reset.txt");
-    EXPECT_NE(log.find("\tReset\t\n"), std::string::npos) << log;
+    EXPECT_EQ(m_Dir.Read("drei.txt"), Log_Header);
 }
 
 TEST_F(Pond_Window, Absurd_Options_Neither_Crash_Nor_Hang)
 {
-    struct Case
-    {
-        const char* options;
-        int steps;       // of the plot afterwards
-        bool drawn;      // whether it paints a plot rather than the empty state
+    const struct { Module module; const char* options; std::pair<int, bool> state; } cases[] = {
+        {FISCHLAUF, "TIME=0;TIME_SHOW=0", {0, false}},
+        {FISCHLAUF, "TIME=0", {25, true}},  // the control holds it to its minimum
+        {FISCHLAUF, "TIME=1;TIME_SHOW=0", {1, false}},  // a start but no step
+        {FISCHLAUF, "TIME=1e300;TIME_SHOW=0", {Pond_Max_Steps, true}},
+        {FISCHLAUF, "ZOOM=0;ZOOM_SHOW=0", {200, false}},
+        {FISCHLAUF, "RF_KAP=1e300;RF_KAP_SHOW=0;ZOOM=1e300;ZOOM_SHOW=0", {200, true}},
+        {FISCHLAUF, "TIME=NaN;ZOOM=nan;RF_KAP=inf;SZENARIO=-1e300;SZENARIO_SHOW=0;SIM_TYPE=-3;"
+                    "HE_DEAD=1e300;RF_GROW_MAX=1e300;RF_GROW_MIN=-1e300", {200, true}},
+        {FISCHLAUF, "RF_START=0;HE_START=0;RF_START_MIN=0;HE_START_MIN=0", {200, false}},
+        {FISCHLAUF_2, "TIME=-1e300;TIME_SHOW=0", {0, false}},
+        {FISCHLAUF_2, "RF_START=0;KA_START=0;HE_START=0;RF_START_MIN=0;KA_START_MIN=0;HE_START_MIN=0", {200, true}},
+        {FISCHLAUF_2, "TIME=1e12;TIME_SHOW=0;RF_KAP=1e300;RF_KAP_SHOW=0;KA_START=1e300", {Pond_Max_Steps, true}},
     };
-    const Case cases[] = {
-        {"TIME=0;TIME_SHOW=0", 0, false},
-        {"TIME=0", 25, true},  // the control holds it to its minimum
-        {"TIME=1e300;TIME_SHOW=0", Pond_Max_Steps, true},
-        {"TIME=1000000000;TIME_MAX=1e12", Pond_Max_Steps, true},
-        {"ZOOM=0;ZOOM_SHOW=0", 200, false},
-        {"ZOOM=1e-300;ZOOM_SHOW=0", 200, true},
-        {"RF_KAP=1e300;RF_KAP_SHOW=0;ZOOM=1e300;ZOOM_SHOW=0", 200, true},
-        {"HE_DEAD=1e300;RF_GROW_MAX=1e300;RF_GROW_MIN=-1e300", 200, true},
-        {"TIME=NaN;ZOOM=nan;RF_KAP=inf", 200, true},
-        {"SZENARIO=7;SIM_TYPE=9", 200, true},
-        {"SZENARIO=-1e300;SZENARIO_SHOW=0;SIM_TYPE=-3", 200, true},
-        {"RF_START=0;HE_START=0;RF_START_MIN=0;HE_START_MIN=0", 200, false},
-    };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
     {
         SCOPED_TRACE(c.options);
-        CSim_Window* window = Make(c.options, false);
+        CSim_Window* window = Make(c.module, c.options, false);
         ASSERT_TRUE(window);
-        CSim_Pond_Plot* plot = Plot(window);
-        EXPECT_EQ(plot->Get_Steps(), c.steps);
-        const wxImage image = Paint(wxSize(400, 250), [&](wxDC& dc) {
-            EXPECT_EQ(plot->Draw_Plot(dc, wxSize(400, 250)), c.drawn);
-        });
-        EXPECT_TRUE(image.IsOk());
+        EXPECT_EQ(c.module == FISCHLAUF ? State(Plot(window)) : State(Plot3(window)), c.state);
         Destroy(window);
     }
 }
 
-TEST_F(Pond_Window, Fifty_Windows_Of_One_Module_Stay_Independent)
+TEST_F(Pond_Window, Series_Are_Resized_Only_For_A_New_Number_Of_Steps)
 {
-    // As in a course naming the module in fifty themes: one page shown.
-    std::vector<CSim_Window*> windows;
-    for (int i = 0; i < 50; i++)
-    {
-        windows.push_back(Make(wxString::Format("TIME=%d", 100 + i), i == 0));
-        ASSERT_TRUE(windows.back());
-        ASSERT_TRUE(windows.back()->Set_Log_File(m_Dir.File(wxString::Format("%d.txt", i))));
-    }
-    Spin_To(Spin(windows[7], ID_POND_RF_GROW), 30);
-    for (int i = 0; i < 50; i++)
-    {
-        EXPECT_EQ(Plot(windows[i])->Get_Steps(), 100 + i);
-        EXPECT_DOUBLE_EQ(Plot(windows[i])->Get_Current().a, i == 7 ? 0.3 : 0.08);
-    }
-    for (CSim_Window* window : windows)
-        Destroy(window);
-    EXPECT_EQ(m_Dir.Read("7.txt"), Log_Header + "10:00:00\tRF Grow\t0.300000\n");
-    EXPECT_EQ(m_Dir.Read("8.txt"), Log_Header);
+    CSim_Pond_Plot* plot = Plot(Make(FISCHLAUF, ""));
+    CSim_Pond3_Plot* plot3 = Plot3(Make(FISCHLAUF_2, "", false));
+    const double* points = plot->Get_Current_Series().Rudd.data();
+    EXPECT_FALSE(plot->Set_Steps(200) || plot->Set_Steps(0) || plot3->Set_Steps(200));
+    EXPECT_EQ(plot->Get_Current_Series().Rudd.data(), points);
+    EXPECT_TRUE(plot->Set_Steps(300) && plot3->Set_Steps(300));
+    for (const Pond_Series* s : {&plot->Get_Current_Series(), &plot->Get_Reference_Series()})
+        EXPECT_TRUE(s->Capacity.size() == 300 && s->Rudd.size() == 300 && s->Pike.size() == 300);
+    for (const Pond3_Series* s : {&plot3->Get_Current_Series(), &plot3->Get_Reference_Series()})
+        EXPECT_TRUE(s->Capacity.size() == 300 && s->Rudd.size() == 300 && s->Carp.size() == 300);
+}
+
+TEST_F(Pond_Window, The_Right_Button_Menu_Saves_The_Plot_As_Shown)
+{
+    CSim_Window* window = Make(FISCHLAUF, "");
+    ASSERT_TRUE(window && window->Set_Log_File(m_Dir.File("teich.txt")));
+    CSim_Pond_Plot* plot = Plot(window);
+    // The open popup holds the keyboard: the second item, "Bild speichern...",
+    // is chosen with the arrow keys. Should they get lost, Escape closes it
+    // later and the test fails instead of hanging.
+    wxTimer rescue;
+    rescue.Bind(wxEVT_TIMER, [](wxTimerEvent&) { wxUIActionSimulator().Char(WXK_ESCAPE); });
+    plot->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent&) {
+        plot->CallAfter([] {
+            for (int key : {WXK_DOWN, WXK_DOWN, WXK_RETURN})
+                wxUIActionSimulator().Char(key);
+        });
+        rescue.StartOnce(10000);
+    });
+    wxContextMenuEvent right(wxEVT_CONTEXT_MENU, plot->GetId(), plot->ClientToScreen(wxPoint(200, 200)));
+    wxTEST_DIALOG(plot->GetEventHandler()->ProcessEvent(right), wxExpectModal<wxFileDialog>(m_Dir.File("bild")));
+    Expect_Picture(plot, m_Dir.File("bild.png"));
+    Destroy(window);
+    EXPECT_EQ(m_Dir.Read("teich.txt"), Log_Header + Export_Line("10:00:00", "Export Bild", "bild.png"));
+}
+
+TEST_F(Pond_Window, Values_Read_Back_As_Both_Runs_And_Only_Written_Files_Are_Logged)
+{
+    CSim_Window* window = Make(FISCHLAUF, "X_NAME=Monate");
+    ASSERT_TRUE(window && window->Set_Log_File(m_Dir.File("teich.txt")));
+    CSim_Pond_Plot* plot = Plot(window);
+    Spin_To(Spin(window, ID_POND_RF_GROW), 12);
+    wxTEST_DIALOG(Command(plot, ID_POND_EXPORT_VALUES), wxExpectModal<wxFileDialog>(m_Dir.File("werte")));
+    const Pond_Series& c = plot->Get_Current_Series();
+    const Pond_Series& r = plot->Get_Reference_Series();
+    ASSERT_NE(c.Rudd[5], r.Rudd[5]);
+    EXPECT_EQ(m_Dir.Read("werte.csv"), Values("Monate;Kapazit\xE4t;Rotfedern;Hechte;Kapazit\xE4t (Ausgangsfunktion);"
+                                              "Rotfedern (Ausgangsfunktion);Hechte (Ausgangsfunktion)",
+                                              {&c.Capacity, &c.Rudd, &c.Pike, &r.Capacity, &r.Rudd, &r.Pike}));
+
+    // Cancelled, or a folder that cannot be made (a file is in its place):
+    // nothing written, nothing logged.
+    wxTEST_DIALOG(Command(plot, ID_POND_EXPORT_IMAGE), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
+    m_Dir.Write("datei", "x");
+    wxString message;
+    wxTEST_DIALOG(Command(plot, ID_POND_EXPORT_IMAGE), wxExpectModal<wxFileDialog>(m_Dir.File("datei/bild.png")),
+                  Expect_Message(wxOK, &message));
+    EXPECT_EQ(message, "Die Datei " + m_Dir.File("datei/bild.png") + " konnte nicht gespeichert werden.");
+    Destroy(window);
+    EXPECT_EQ(m_Dir.Read("teich.txt"),
+              Log_Header + "10:00:05\tRF Grow\t0.120000\n" + Export_Line("10:00:05", "Export Werte", "werte.csv"));
+}
+
+TEST_F(Pond_Window, Three_Species_Export_Carp_Too_And_Log_Only_The_Exports)
+{
+    CSim_Window* window = Make(FISCHLAUF_2, "KA_START=150");
+    ASSERT_TRUE(window && window->Set_Log_File(m_Dir.File("drei.txt")));
+    CSim_Pond3_Plot* plot = Plot3(window);
+    Spin_To(All<CSim_SpinCtrl>(window)[KA_START], 60);
+    wxTEST_DIALOG(Command(plot, ID_POND_EXPORT_VALUES), wxExpectModal<wxFileDialog>(m_Dir.File("drei.csv")));
+    const Pond3_Series& c = plot->Get_Current_Series();
+    const Pond3_Series& r = plot->Get_Reference_Series();
+    ASSERT_TRUE(c.Carp[0] == 60 && r.Carp[0] == 150);
+    EXPECT_EQ(m_Dir.Read("drei.csv"),
+              Values("Zeit [Monate];Kapazit\xE4t;Rotfedern;Karpfen;Hechte;Kapazit\xE4t (Ausgangsfunktion);"
+                     "Rotfedern (Ausgangsfunktion);Karpfen (Ausgangsfunktion);Hechte (Ausgangsfunktion)",
+                     {&c.Capacity, &c.Rudd, &c.Carp, &c.Pike, &r.Capacity, &r.Rudd, &r.Carp, &r.Pike}));
+    Wait();
+    wxTEST_DIALOG(Command(plot, ID_POND_EXPORT_IMAGE), wxExpectModal<wxFileDialog>(m_Dir.File("drei.png")));
+    Expect_Picture(plot, m_Dir.File("drei.png"));
+    Destroy(window);
+    EXPECT_EQ(m_Dir.Read("drei.txt"), Log_Header + Export_Line("10:00:05", "Export Werte", "drei.csv") +
+                                          Export_Line("10:00:10", "Export Bild", "drei.png"));
 }
