@@ -1,0 +1,422 @@
+// Every file a course names, in every bad shape it can take there, and every
+// record the program writes, sent where it cannot be written: nothing crashes
+// or hangs, no message reaches the pupil unasked, and the program does what
+// it does for that kind of file.
+
+#include "activities/CSim_Exercise.h"
+#include "activities/CSim_Glossar.h"
+#include "activities/CSim_Reflection.h"
+#include "activities/CSim_Reflections.h"
+#include "activities/CSim_Selftest.h"
+#include "shell/CSim_Config.h"
+#include "shell/CSim_Frame.h"
+#include "shell/CSim_Theme.h"
+#include "shell/CSim_Themes.h"
+#include "shell/Exercise_Settings.h"
+#include "tests/support/Frame_Fixture.h"
+#include "tests/support/Gui_Helpers.h"
+#include "tests/support/Html_Inspection.h"
+#include "tirsal/CSim_Window.h"
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+#include <wx/checkbox.h>
+#include <wx/html/htmlwin.h>
+#include <wx/textctrl.h>
+
+namespace fs = std::filesystem;
+
+namespace
+{
+    enum Shape { Missing, Empty, Binary, Huge, Directory, Unreadable, Truncated };
+    const char* const SHAPE_NAMES[] = {"missing", "empty", "binary", "10 MB in one line", "directory", "unreadable",
+                                       "truncated"};
+
+    struct Bad_File
+    {
+        std::string path, good, cut, tail = "";  // cut: good cut off inside an entry
+    };
+
+    // Puts the file in that shape at path; false when it does not come out so.
+    // The 10 MB are the good content, one line of prose without the markup of
+    // any course format, and the tail.
+    bool Make(const std::string& path, Shape shape, const Bad_File& file)
+    {
+        std::error_code ec;
+        fs::remove_all(path, ec);
+        fs::create_directories(fs::path(path).parent_path(), ec);
+        if (shape == Directory)
+            return fs::create_directory(path, ec);
+        if (shape == Unreadable)  // opens, but reading fails, for root too: nothing is mapped at offset 0
+            return symlink("/proc/self/mem", path.c_str()) == 0 && std::ifstream(path).get() == EOF;
+        std::string bytes = shape == Huge ? file.good : shape == Truncated ? file.cut : "";
+        for (uint32_t i = 0; shape == Binary && i < 64 * 1024; i++)
+            bytes += char(i < 256 ? i : (i * 2654435761u) >> 11);  // all 256 values, then noise
+        while (shape == Huge && bytes.size() < (10u << 20))
+            bytes += "Der Hecht lauert im Schilf auf Rotfedern und junge Karpfen. ";
+        if (shape != Missing)
+            std::ofstream(path, std::ios::binary) << bytes << (shape == Huge ? "\n" + file.tail : "");
+        return true;
+    }
+
+    bool Read_Whole(Shape shape) { return shape == Huge || shape == Truncated; }
+
+    wxString Tabs(wxAuiNotebook* book)
+    {
+        wxString tabs;
+        for (size_t i = 0; i < book->GetPageCount(); i++)
+            tabs += (i ? "|" : "") + book->GetPageText(i);
+        return tabs;
+    }
+
+    // Counts the warnings and errors logged: each would reach the pupil as a message box.
+    struct Message_Counter : wxLog
+    {
+        Message_Counter() : Old(wxLog::SetActiveTarget(this)) {}
+        ~Message_Counter() override { wxLog::SetActiveTarget(Old); }
+        void DoLogRecord(wxLogLevel level, const wxString&, const wxLogRecordInfo&) override
+        {
+            Count += level <= wxLOG_Warning;
+        }
+        wxLog* Old;
+        int Count = 0;
+    };
+}
+
+/// A temporary course with a frame as parent of what a test builds.
+class Bad_Read_Input : public Frame_Fixture
+{
+protected:
+    void SetUp() override
+    {
+        Init_Exercise_Settings();
+        Set_Default_TimeOut(0);
+    }
+
+    void TearDown() override
+    {
+        m_pParent->Destroy();
+        Frame_Fixture::TearDown();
+    }
+
+    /// Runs check once per shape, with all files in that shape: no message
+    /// may reach the pupil, and no case may take minutes.
+    void For_Each_Shape(const std::vector<Bad_File>& files, const std::function<void(Shape)>& check)
+    {
+        for (Shape shape : {Missing, Empty, Binary, Huge, Directory, Unreadable, Truncated})
+        {
+            SCOPED_TRACE(SHAPE_NAMES[shape]);
+            for (const Bad_File& file : files)
+                ASSERT_TRUE(Make(m_Dir.File_Str(file.path), shape, file)) << "cannot be made here";
+            Message_Counter messages;
+            const auto start = std::chrono::steady_clock::now();
+            check(shape);
+            EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+            EXPECT_EQ(messages.Count, 0);
+            m_pParent->DestroyChildren();
+        }
+    }
+
+    /// The root theme of a theme file written from text (in kurs/).
+    CSim_Theme* Root_Theme(const std::string& themes)
+    {
+        m_Dir.Write("kurs/themen.ini", themes);
+        CSim_Config config(m_Dir.File("kurs/themen.ini"));
+        config.Set_Path("/Themes");
+        return new CSim_Theme(m_pParent, config);
+    }
+
+    wxFrame* m_pParent = new wxFrame(nullptr, wxID_ANY, "Kurs");
+};
+
+TEST_F(Bad_Read_Input, Start_File)
+{
+    m_Dir.Write("kurs/themen.ini", "[General]\nName=Teichkurs\n[Themes]\nName=Teich\n");
+    const std::string good = "DOLOG=0\nNOTEPADSHOW=1\nTHEMES=kurs/themen.ini\n";
+    For_Each_Shape({{"sim_corvena.ini", good, good.substr(0, good.rfind("en.ini"))}}, [&](Shape shape) {
+        // What was read whole counts, and the cut-off course names no file;
+        // else the defaults: the course is asked for and, the log being on
+        // without a file, the log's file too, at the start and at the end.
+        if (shape == Huge)
+        {
+            Make_Frame();
+        }
+        else if (shape == Truncated)
+        {
+            wxTEST_DIALOG(Make_Frame(), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
+        }
+        else
+        {
+            wxTEST_DIALOG(Make_Frame(), wxExpectModal<wxFileDialog>("", wxID_CANCEL),
+                          wxExpectModal<wxFileDialog>("", wxID_CANCEL), wxExpectModal<wxMessageDialog>(wxYES));
+        }
+        EXPECT_EQ(m_pFrame->GetTitle(), shape == Huge ? "Teichkurs" : "Sim-Corvena");
+        EXPECT_EQ(m_pFrame->Is_Logging(), !Read_Whole(shape));
+        EXPECT_TRUE(m_pFrame->Get_Log_File().empty() && m_pFrame->Get_Notes_File().empty());
+        EXPECT_EQ(m_pFrame->Get_Manager().GetPane("notepad").IsShown(), Read_Whole(shape));
+        if (Read_Whole(shape))
+        {
+            Destroy_Frame();
+            return;
+        }
+        wxTEST_DIALOG(Destroy_Frame(), wxExpectModal<wxFileDialog>("", wxID_CANCEL),
+                      wxExpectModal<wxMessageDialog>(wxYES));
+    });
+}
+
+TEST_F(Bad_Read_Input, Theme_File)
+{
+    const std::string good = "[General]\nName=Teichkurs\n[Themes]\nName=Teich\n[Themes/A]\nName=Algen\n";
+    For_Each_Shape({{"kurs/themen.ini", good, good.substr(0, good.rfind("en\n"))}}, [&](Shape shape) {
+        CSim_Themes catalogue(m_pParent, m_Dir.File("kurs/themen.ini"));
+        CSim_Theme* root = catalogue.Get_Root();
+        ASSERT_NE(root, nullptr);
+        EXPECT_TRUE(!catalogue.Get_Glossar() && !catalogue.Get_Selftest() && !catalogue.Get_Reflections());
+        wxString read = catalogue.Get_Name() + "|" + root->Get_Name();
+        for (int i = 0; i < root->Get_Child_Count(); i++)
+            read += "|" + root->Get_Child(i)->Get_Name();
+        // Unread: an untitled course. A theme without pages reports the fault on its one page.
+        EXPECT_EQ(read, shape == Huge ? "Teichkurs|Teich|Algen" : shape == Truncated ? "Teichkurs|Teich|Alg"
+                                                                                      : "Sim-Corvena|Unbenannt");
+        EXPECT_EQ(Tabs(root), "Problem");
+        EXPECT_EQ(Page_Text(dynamic_cast<wxHtmlWindow*>(root->GetPage(0))),
+                  root->Get_Name() + "\nfehlerhafte Konfiguration");
+    });
+}
+
+TEST_F(Bad_Read_Input, Content_And_Task_Pages)
+{
+    // The 10 MB are a comment: reading, decoding and rewriting go through
+    // them, the toolkit's layout (some 40 s for 10 MB of prose) does not.
+    const std::string page = "<html><body><h1>Der Teich</h1><p><a href=\"./blatt.pdf\">Blatt</a>"
+                             "<img src=\"./teich.png\"></p>\n<!--\n";
+    const wxString dir = m_Dir.File("kurs/seiten");
+    For_Each_Shape({{"kurs/seiten/teich.htm", page, page.substr(0, page.find("ch.png")), "-->\n</body></html>\n"}},
+                   [&](Shape shape) {
+        CSim_Theme* theme = Root_Theme("[Themes]\nName=Teich\nContent=seiten/teich.htm\nTasks=seiten/teich.htm\n");
+        const wxString tasks = theme->Get_Tasks();
+        const wxString text = theme->Get_Content() ? Page_Text(theme->Get_Content()) : "?";
+        // Not a file: no content page; a file that gives nothing: an empty one.
+        EXPECT_EQ(Tabs(theme), shape == Missing || shape == Directory ? "Problem" : "Inhalt");
+        EXPECT_EQ(tasks.empty(), shape != Binary && !Read_Whole(shape));
+        EXPECT_EQ(text.empty(), shape == Empty || shape == Unreadable);
+        if (!Read_Whole(shape))
+            return;
+        EXPECT_TRUE(text.StartsWith("Der Teich\nBlatt")) << text;
+        EXPECT_EQ(Page_Links(theme->Get_Content()), std::vector<wxString>{"file://" + dir + "/blatt.pdf"});
+        EXPECT_TRUE(tasks.StartsWith("<html><body><h1>Der Teich</h1><p><a href=\"file://" + dir
+                                     + "/blatt.pdf\">Blatt</a><img src=\"" + dir + "/tei"));
+        EXPECT_EQ(tasks.length() > 10000000u, shape == Huge);
+    });
+}
+
+TEST_F(Bad_Read_Input, Exercise_File)
+{
+    const std::string good = "[Frage1]\nQuestion=Wovon leben Karpfen?\n[Frage1/Answers]\na=1:Kleintiere\nb=0:Fische\n";
+    For_Each_Shape({{"kurs/uebungen/karpfen.ini", good, good.substr(0, good.rfind("che"))}}, [&](Shape shape) {
+        CSim_Theme* theme = Root_Theme("[Themes]\nName=Karpfen\nExercises=uebungen/karpfen.ini\n");
+        // No question to ask: no exercise page.
+        EXPECT_EQ(Tabs(theme), Read_Whole(shape) ? "Selbsttest" : "Problem");
+        wxString labels;
+        if (theme->Get_Exercise())
+            for (wxWindow* child : theme->Get_Exercise()->GetChildren())
+                if (wxCheckBox* box = dynamic_cast<wxCheckBox*>(child))
+                    labels += box->GetLabel() + "|";
+        EXPECT_EQ(labels, shape == Huge ? "Kleintiere|Fische|" : shape == Truncated ? "Kleintiere|Fis|" : "");
+    });
+}
+
+TEST_F(Bad_Read_Input, Self_Test_Glossary_And_Reflection_Files)
+{
+    // The activities of the course's General group; each is left out when
+    // its file gives nothing, and the course goes on without it.
+    const std::string test = "[Frage01]\nQuestion=Welcher Fisch jagt?\n[Frage01/Answers]\na=1:Hecht\nb=0:Karpfen\n";
+    const std::string glossary = "<Hecht>{Ein Raubfisch.}\n<Alge>{Lebt im Wasser.}\n";
+    const std::string topics = "Title=R\xFC" "ckblick\nLogfile=antworten.txt\n[1]\nReflection=Nahrungsketten\n";
+    m_Dir.Write("kurs/themen.ini", "[General]\nSelftest=selbsttest.ini\nGlossar=lexikon.txt\n"
+                                   "Reflections=reflexion.ini\n[Themes]\nName=Teich\n");
+    For_Each_Shape({{"kurs/selbsttest.ini", test, test.substr(0, test.rfind("fen"))},
+                    {"kurs/lexikon.txt", glossary, glossary.substr(0, glossary.rfind("ser."))},
+                    {"kurs/reflexion.ini", topics, topics.substr(0, topics.rfind("ketten"))}},
+                   [&](Shape shape) {
+        CSim_Themes catalogue(m_pParent, m_Dir.File("kurs/themen.ini"));
+        CSim_Glossar* glossar = catalogue.Get_Glossar();
+        CSim_Reflections* reflections = catalogue.Get_Reflections();
+        EXPECT_EQ(Tabs(catalogue.Get_Root()), "Problem");
+        EXPECT_EQ(catalogue.Get_Selftest() && catalogue.Get_Selftest()->Has_Questions(), Read_Whole(shape));
+        // Arbitrary bytes may hold a glossary entry or a topic where they
+        // happen to hold its brackets; the other unread shapes hold none.
+        if (!Read_Whole(shape))
+        {
+            EXPECT_TRUE(shape == Binary || (!glossar && !reflections));
+            return;
+        }
+        ASSERT_TRUE(glossar && reflections);
+        EXPECT_EQ(Tabs(glossar), "A|H");
+        EXPECT_EQ(Page_Text(dynamic_cast<wxHtmlWindow*>(glossar->GetPage(0))),
+                  shape == Huge ? "Alge\nLebt im Wasser." : "Alge\nLebt im Was");
+        ASSERT_EQ(reflections->Get_Item_Count(), 1);
+        EXPECT_EQ(reflections->Get_Item(0)->Get_Topic(), shape == Huge ? "Nahrungsketten" : "Nahrungs");
+    });
+}
+
+TEST_F(Bad_Read_Input, Plugin)
+{
+    // A text file named like a plug-in, a real one cut short and the rest:
+    // no simulation page, no simulation log, the theme stands.
+    std::ifstream in(HOST_PROBE_PLUGIN, std::ios::binary);
+    const std::string plugin((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_GT(plugin.size(), 10000u);
+    For_Each_Shape({{"kurs/plugins/fischlauf.so", "", plugin.substr(0, plugin.size() / 50)}}, [&](Shape) {
+        CSim_Theme* theme = Root_Theme("[Themes]\nName=Teich\nSimulation=plugins/fischlauf.so\nSimulation_Log=sim.log");
+        EXPECT_TRUE(!theme->Get_Simulation() && !theme->Has_Library());
+        EXPECT_EQ(Tabs(theme), "Problem");
+        theme->Destroy();
+        Process_Events();
+        EXPECT_FALSE(m_Dir.Exists("kurs/sim.log"));
+    });
+}
+
+namespace
+{
+    enum Place { Unwritable_Directory, Read_Only_File, Full_Disk };
+    const char* const PLACE_NAMES[] = {"unwritable directory", "read-only file", "full disk"};
+    // Places that refuse root too: sysfs takes no new files and opens no
+    // read-only attribute for writing; on /dev/full every write fails.
+    const char* const PLACE_TARGETS[] = {"/sys/devices/system/cpu", "/sys/devices/system/cpu/online", "/dev/full"};
+
+    // A simulation window that logs as the plug-ins do.
+    struct Logging_Window : CSim_Window
+    {
+        using CSim_Window::CSim_Window;
+        using CSim_Window::Log_Activity;
+    };
+}
+
+/// A course that writes four records: the activity log, the notes, a
+/// simulation's log and the reflection answers. Each test sends one of them
+/// to a bad place and the others to "aufzeichnungen/".
+class Bad_Write_Place : public Frame_Fixture
+{
+protected:
+    struct Records
+    {
+        std::string log = "aufzeichnungen/aktivitaet.log", notes = "aufzeichnungen/notizen.txt",
+                    sim_log = "aufzeichnungen/simulation.log", answers = "aufzeichnungen/antworten.txt";
+    };
+
+    /// Runs run once per bad place, with record of a fresh course there: no
+    /// message may reach the pupil unasked, and every other record is whole.
+    void For_Each_Place(std::string Records::*record, const std::function<void(Place, const std::string&)>& run)
+    {
+        for (Place place : {Unwritable_Directory, Read_Only_File, Full_Disk})
+        {
+            SCOPED_TRACE(PLACE_NAMES[place]);
+            Records records;
+            std::string& bad = records.*record;
+            bad = "gesperrt_" + std::to_string(place) + "/" + fs::path(bad).filename().string();
+            const fs::path link = m_Dir.File_Str(bad), at = place == Unwritable_Directory ? link.parent_path() : link;
+            fs::create_directories(at.parent_path());
+            ASSERT_EQ(symlink(PLACE_TARGETS[place], at.c_str()), 0);
+            ASSERT_FALSE(std::ofstream(link) << 'x' << std::flush) << "writing there works here";
+            fs::remove_all(m_Dir.File_Str("aufzeichnungen"));
+            m_Dir.Make_Dir("aufzeichnungen");
+            Write_Ini("THEMES=kurs/themen.ini\nDOLOG=1\nLOGFILE=" + m_Dir.File_Str(records.log)
+                      + "\nNOTEPADFILE=" + m_Dir.File_Str(records.notes) + "\n");
+            m_Dir.Write("kurs/themen.ini", "[General]\nName=Teichkurs\nReflections=reflexion.ini\n[Themes]\nName=Teich\n"
+                                           "Simulation=" HOST_PROBE_PLUGIN "\nSimulation_Log="
+                                           + m_Dir.File_Str(records.sim_log) + "\n");
+            m_Dir.Write("kurs/reflexion.ini",
+                        "Logfile=" + m_Dir.File_Str(records.answers) + "\n[1]\nReflection=Nahrungsketten\n");
+            Message_Counter messages;
+            run(place, bad);
+            EXPECT_EQ(messages.Count, 0);
+            // Every other record is written, the activity log to its end.
+            for (std::string Records::*other : {&Records::log, &Records::notes, &Records::sim_log, &Records::answers})
+                EXPECT_TRUE(other == record || !m_Dir.Read(records.*other).empty()) << records.*other;
+            const std::string log = record == &Records::log ? "" : m_Dir.Read(records.log);
+            EXPECT_TRUE(record == &Records::log || log.size() - log.rfind("\tAufzeichnung beendet\n") == 22) << log;
+        }
+    }
+};
+
+TEST_F(Bad_Write_Place, Activity_Log)
+{
+    For_Each_Place(&Records::log, [&](Place place, const std::string& bad) {
+        if (place == Full_Disk)
+        {
+            // The file opens, so nobody is asked; every write fails, and the end goes without a word.
+            Make_Frame();
+            EXPECT_EQ(m_pFrame->Get_Log_File(), m_Dir.File(bad));
+            Destroy_Frame();
+            return;
+        }
+        // Refused at once: the pupil is asked whether really no profile
+        // should be kept, at the start and again at the end.
+        wxString question;
+        wxTEST_DIALOG(Make_Frame(), Expect_Message(wxYES, &question));
+        EXPECT_EQ(question, "Soll wirklich kein Aktivit\u00e4tsprofil erstellt werden ?");
+        EXPECT_TRUE(m_pFrame->Is_Logging() && m_pFrame->Get_Log_File().empty());
+        wxTEST_DIALOG(Destroy_Frame(), wxExpectModal<wxFileDialog>("", wxID_CANCEL),
+                      wxExpectModal<wxMessageDialog>(wxYES));
+    });
+}
+
+TEST_F(Bad_Write_Place, Simulation_Log)
+{
+    For_Each_Place(&Records::sim_log, [&](Place, const std::string& bad) {
+        // The host hands the place to the course's simulation, which logs
+        // there without a word while another window's log is written.
+        Make_Frame();
+        EXPECT_NE(m_pFrame->Get_Themes()->Get_Root()->Get_Simulation(), nullptr);
+        Destroy_Frame();
+        wxFrame* host = new wxFrame(nullptr, wxID_ANY, "Simulation");
+        Logging_Window* blocked = new Logging_Window(host, "");
+        Logging_Window* fine = new Logging_Window(host, "");
+        EXPECT_TRUE(blocked->Set_Log_File(m_Dir.File(bad)));
+        EXPECT_TRUE(fine->Set_Log_File(m_Dir.File("aufzeichnungen/neben.log")));
+        blocked->Log_Activity("Hechte", "40");
+        fine->Log_Activity("Rotfedern", "200");
+        host->Destroy();
+        Process_Events();
+        EXPECT_NE(m_Dir.Read("aufzeichnungen/neben.log").find("\tRotfedern\t200\n"), std::string::npos);
+    });
+}
+
+TEST_F(Bad_Write_Place, Reflection_Answers)
+{
+    For_Each_Place(&Records::answers, [&](Place, const std::string&) {
+        Make_Frame();
+        CSim_Reflections* reflections = m_pFrame->Get_Themes()->Get_Reflections();
+        EXPECT_NE(reflections, nullptr);
+        // Nothing written, and the caller is told so.
+        EXPECT_FALSE(reflections && reflections->Write_Answers());
+        Destroy_Frame();
+    });
+}
+
+TEST_F(Bad_Write_Place, Notes)
+{
+    For_Each_Place(&Records::notes, [&](Place, const std::string&) {
+        // The fresh notes file of the start is skipped without a word.
+        Make_Frame();
+        wxTextCtrl* notes = m_pFrame->Get_Notes();
+        EXPECT_TRUE(notes->IsEmpty());
+        notes->SetValue("Hechte fressen Rotfedern.");
+        notes->MarkDirty();
+        // Saving fails: the pupil may choose another file; declined, saving
+        // reports its failure, and closing with the notes keeps the window.
+        bool saved = true;
+        wxTEST_DIALOG(saved = m_pFrame->Save_Notes(), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
+        EXPECT_FALSE(saved);
+        wxTEST_DIALOG(m_pFrame->Close(), wxExpectModal<wxMessageDialog>(wxYES), wxExpectModal<wxMessageDialog>(wxYES),
+                      wxExpectModal<wxFileDialog>("", wxID_CANCEL));
+        Process_Events();
+        EXPECT_EQ(CSim_Frame::Get_Frame(), m_pFrame);
+        EXPECT_TRUE(notes->IsModified() && notes->GetValue() == "Hechte fressen Rotfedern.");
+        notes->DiscardEdits();
+        Destroy_Frame();
+    });
+}
