@@ -43,12 +43,14 @@ TEST(Command_Line_E2E, Opens_The_Course_Named_On_The_Command_Line)
     dir.Write("klasse/sim_corvena.ini", "THEMES=t/teich.ini\nDOLOG=1\nLOGFILE=protokoll.log\n");
     dir.Write("klasse/t/teich.ini", "[General]\nName=Teich der Klasse\n[Themes]\nName=R\n");
     // A theme file; a start file, whose names count from its own folder; none.
-    const std::pair<std::string, std::string> runs[] = {
-        {"woanders/kurs.ini", "Kurs von woanders"}, {"klasse/sim_corvena.ini", "Teich der Klasse"}, {"", "Standardkurs"}};
-    for (const auto& [file, title] : runs)
+    const std::pair<std::vector<std::string>, std::string> runs[] = {
+        {{dir.File_Str("woanders/kurs.ini")}, "Kurs von woanders"},
+        {{dir.File_Str("klasse/sim_corvena.ini")}, "Teich der Klasse"},
+        {{}, "Standardkurs"}};
+    for (const auto& [args, title] : runs)
     {
         Corvena_Process program(dir.Path_Str());
-        ASSERT_TRUE(program.Start(file.empty() ? std::vector<std::string>() : std::vector<std::string>{dir.File_Str(file)}));
+        ASSERT_TRUE(program.Start(args));
         EXPECT_TRUE(program.Wait_For_Window(title)) << program.Errors();
         Stop(program);
     }
@@ -59,7 +61,7 @@ TEST(Command_Line_E2E, Keyboard_Shortcuts_Reach_The_Commands)
 {
     Temp_Dir dir;
     dir.Write("sim_corvena.ini", "THEMES=kurs.ini\nDOLOG=1\nLOGFILE=log.txt\nNOTEPADSHOW=1\nNOTEPADFILE=notizen.txt\n");
-    dir.Write("kurs.ini", "[General]\nName=Tasten\n[Themes]\nName=R\n[Themes/A]\nName=Erstes\n[Themes/B]\nName=Zweites\n");
+    dir.Write("kurs.ini", "[General]\nName=Tasten\n[Themes]\nName=R\n[Themes/A]\nName=Erstes\n[Themes/B]\nName=Zweites");
     Corvena_Process program(dir.Path_Str());
     ASSERT_TRUE(program.Start());
     ASSERT_TRUE(program.Wait_For_Window("Tasten")) << program.Errors();

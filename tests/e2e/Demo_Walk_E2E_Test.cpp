@@ -98,7 +98,8 @@ TEST(Demo_Walk, From_The_First_Theme_To_The_Glossary_And_Every_Record)
     ASSERT_TRUE(program.Click(341, 593));
     ASSERT_TRUE(program.Window_Exists("Selbsttest Ergebnis", 5000)) << log();
     ASSERT_TRUE(program.Keys({"Escape"}));
-    for (const char* theme : {"Kapazit\xE4t des Teiches", "Rotfedern allein", "R\xE4uber und Beute", "Hecht und Rotfeder"})
+    for (const char* theme :
+         {"Kapazit\xE4t des Teiches", "Rotfedern allein", "R\xE4uber und Beute", "Hecht und Rotfeder"})
         ASSERT_TRUE(next(theme));
     // Its simulation page, and the "+" of the time span.
     ASSERT_TRUE(program.Click(389, 93));

@@ -39,7 +39,8 @@ class Session_End : public testing::TestWithParam<int>
 TEST_P(Session_End, Signal_Ends_Like_A_Confirmed_Close_And_Saves_The_Notes)
 {
     Temp_Dir dir;
-    dir.Write("sim_corvena.ini", "THEMES=kurs/themen.ini\nDOLOG=1\nLOGFILE=log.txt\nNOTEPADSHOW=1\nNOTEPADFILE=notizen.txt\n");
+    dir.Write("sim_corvena.ini",
+              "THEMES=kurs/themen.ini\nDOLOG=1\nLOGFILE=log.txt\nNOTEPADSHOW=1\nNOTEPADFILE=notizen.txt\n");
     dir.Write("kurs/themen.ini", "[General]\nName=Testkurs\n[Themes]\nName=Teich\n[Themes/A]\nName=Ufer\n");
     Corvena_Process program(dir.Path_Str());
     ASSERT_TRUE(program.Start());
