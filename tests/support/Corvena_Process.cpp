@@ -292,11 +292,6 @@ bool Corvena_Process::Stop(int signal, int ms, int* status)
     return ended;
 }
 
-bool Corvena_Process::Screenshot(const std::string& png)
-{
-    return Run_Command({"import", "-window", "root", png}, m_X.Display());
-}
-
 std::string Corvena_Process::Errors() const
 {
     std::ifstream in(m_Dir + "corvena.stderr");

@@ -77,11 +77,6 @@ public:
     /// Seconds the last Stop took from the signal to the end.
     double Stop_Seconds() const { return m_Stop_Seconds; }
 
-    /// Saves a picture of the whole screen as PNG.
-    bool Screenshot(const std::string& png);
-
-    bool Running() const { return m_Pid > 0; }
-    const std::string& Display() const { return m_X.Display(); }
     const std::string& Dir() const { return m_Dir; }
     /// What the program wrote to its standard error (after it ended).
     std::string Errors() const;

@@ -42,14 +42,6 @@ bool Frame_Fixture::Is_Enabled(int id)
     return event.GetEnabled();
 }
 
-bool Frame_Fixture::Is_Checked(int id)
-{
-    wxUpdateUIEvent event(id);
-    event.SetEventObject(m_pFrame);
-    m_pFrame->ProcessWindowEvent(event);
-    return event.GetChecked();
-}
-
 void Frame_Fixture::Command(int id)
 {
     wxCommandEvent event(wxEVT_MENU, id);

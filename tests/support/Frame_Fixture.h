@@ -27,9 +27,8 @@ protected:
     /// Destroys the main window as the toolkit does after a close.
     void Destroy_Frame();
 
-    /// Asks the window whether a command is enabled (and ticked).
+    /// Asks the window whether a command is enabled.
     bool Is_Enabled(int id);
-    bool Is_Checked(int id);
 
     /// Sends a menu command to the window.
     void Command(int id);

@@ -1,8 +1,6 @@
 #include "tests/support/Gui_Helpers.h"
 
-#include <chrono>
 #include <gtest/gtest.h>
-#include <thread>
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/dialog.h>
@@ -16,23 +14,6 @@ void Process_Events()
         while (wxTheApp->Pending())
             wxTheApp->Dispatch();
         wxTheApp->ProcessIdle();
-    }
-}
-
-bool Wait_For(const char* what, const std::function<bool()>& cond, int ms)
-{
-    auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (true)
-    {
-        Process_Events();
-        if (cond())
-            return true;
-        if (std::chrono::steady_clock::now() > until)
-        {
-            ADD_FAILURE() << "timed out waiting for " << what;
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
 }
 
