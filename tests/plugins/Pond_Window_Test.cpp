@@ -5,6 +5,7 @@
 #include "plugins/fischlauf/CSim_Pond.h"
 #include "plugins/fischlauf/CSim_Pond_Plot.h"
 #include "plugins/fischlauf_2/CSim_Pond3_Plot.h"
+#include "plugins/pond/Pond_Draw.h"
 #include "plugins/pond/Pond_Export_Menu.h"
 
 #include "simframe/src/Tirsal_Testing.h"
@@ -416,6 +417,48 @@ TEST_F(Pond_Window, Series_Are_Resized_Only_For_A_New_Number_Of_Steps)
         EXPECT_TRUE(s->Capacity.size() == 300 && s->Rudd.size() == 300 && s->Pike.size() == 300);
     for (const Pond3_Series* s : {&plot3->Get_Current_Series(), &plot3->Get_Reference_Series()})
         EXPECT_TRUE(s->Capacity.size() == 300 && s->Rudd.size() == 300 && s->Carp.size() == 300);
+}
+
+TEST_F(Pond_Window, Pale_Reference_Curves_Show_Only_While_Ticked)
+{
+    CSim_Window* window = Make(FISCHLAUF, "");
+    ASSERT_TRUE(window);
+    Spin_To(Spin(window, ID_POND_RF_GROW), 12);
+    CSim_Pond_Plot* plot = Plot(window);
+    auto paint = [&] {
+        wxBitmap bitmap(plot->GetClientSize(), 24);
+        {
+            wxMemoryDC dc(bitmap);
+            dc.SetBackground(wxBrush(plot->GetBackgroundColour()));
+            dc.Clear();
+            EXPECT_TRUE(plot->Draw_Plot(dc));
+        }
+        return bitmap.ConvertToImage();
+    };
+    // Where a value of point i lies (the axes take 20 pixels left and below),
+    // at the point where the changed rudd curve is furthest from the reference.
+    const wxSize area = plot->GetClientSize() - wxSize(20, 20);
+    const std::vector<double>& rudd = plot->Get_Current_Series().Rudd;
+    const std::vector<double>& reference = plot->Get_Reference_Series().Rudd;
+    size_t i = 0;
+    for (size_t k = 0; k < rudd.size(); k++)
+        if (std::abs(rudd[k] - reference[k]) > std::abs(rudd[i] - reference[i]))
+            i = k;
+    ASSERT_GT(std::abs(rudd[i] - reference[i]), 100.0);
+    auto at = [&](double value) {
+        return wxPoint(20 + int(area.x * double(i) / plot->Get_Steps()), area.y - int(area.y / 1500.0 * value));
+    };
+
+    // Rudd blue, capacity green; the reference run in their pale shades.
+    const wxColour blue(0, 0, 255), pale_blue = Pond_Group_Colour(0, 0, 255, true), green(0, 127, 0);
+    const wxImage shown = paint();
+    EXPECT_TRUE(Near(shown, at(rudd[i]), blue));
+    EXPECT_TRUE(Near(shown, at(reference[i]), pale_blue));
+    EXPECT_TRUE(Near(shown, at(1000), green));
+    Tick(Find<wxCheckBox>(window), false);
+    const wxImage hidden = paint();
+    EXPECT_TRUE(Near(hidden, at(rudd[i]), blue));
+    EXPECT_FALSE(Near(hidden, at(reference[i]), pale_blue));
 }
 
 TEST_F(Pond_Window, The_Right_Button_Menu_Saves_The_Plot_As_Shown)
