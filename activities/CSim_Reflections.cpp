@@ -68,13 +68,7 @@ CSim_Reflections::CSim_Reflections(wxWindow* parent, const wxString& file)
 
         // Topics come in the order the configuration enumerates groups.
         wxString path = config.Get_Path();
-        wxString group;
-        long cookie;
-        std::vector<wxString> groups;
-        for (bool ok = config.Get_First_Group(&group, &cookie); ok;
-             ok = config.Get_Next_Group(&group, &cookie))
-            groups.push_back(group);
-        for (const wxString& name : groups)
+        for (const wxString& name : config.Get_Group_Names())
         {
             config.Set_Path(name);
             Add_Reflection(&config, area, content);

@@ -71,9 +71,7 @@ CSim_Selftest::CSim_Selftest(wxWindow* parent, const wxString& file, int time)
     if (config.Is_Open())
     {
         const wxString home = config.Get_Path();
-        wxString group;
-        long cookie;
-        for (bool more = config.Get_First_Group(&group, &cookie); more; more = config.Get_Next_Group(&group, &cookie))
+        for (const wxString& group : config.Get_Group_Names())
         {
             config.Set_Path(group);
             Add_Question(area, config);

@@ -48,9 +48,7 @@ bool Read_Exercise_File(const wxString& path, std::vector<Exercise_Question>* qu
 
     std::vector<Exercise_Question> read;
     const wxString home = config.Get_Path();
-    wxString group;
-    long cookie;
-    for (bool more = config.Get_First_Group(&group, &cookie); more; more = config.Get_Next_Group(&group, &cookie))
+    for (const wxString& group : config.Get_Group_Names())
     {
         config.Set_Path(group);
         Exercise_Question question;

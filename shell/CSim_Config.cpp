@@ -200,6 +200,16 @@ bool CSim_Config::Get_First_Group(wxString* name, long* cookie) const
     return Get_Next_Group(name, cookie);
 }
 
+std::vector<wxString> CSim_Config::Get_Group_Names() const
+{
+    std::vector<wxString> names;
+    wxString name;
+    long cookie;
+    for (bool more = Get_First_Group(&name, &cookie); more; more = Get_Next_Group(&name, &cookie))
+        names.push_back(name);
+    return names;
+}
+
 bool CSim_Config::Get_Next_Group(wxString* name, long* cookie) const
 {
     const Ini_Group* group = m_pConfig ? m_pConfig->Find_Group(m_Path) : nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <vector>
 #include <wx/string.h>
 
 class wxFileInputStream;
@@ -60,6 +61,9 @@ public:
     bool Exists(const wxString& name) const;
 
     bool Get_First_Group(wxString* name, long* cookie) const;
+    /// The names of the current group's subgroups, in file order: a list to
+    /// walk while the path moves into each of them.
+    std::vector<wxString> Get_Group_Names() const;
     bool Get_Next_Group(wxString* name, long* cookie) const;
     bool Get_First_Entry(wxString* name, long* cookie) const;
     bool Get_Next_Entry(wxString* name, long* cookie) const;

@@ -52,9 +52,7 @@ CSim_Theme::CSim_Theme(wxWindow* parent, CSim_Config& config)
         Add_Problem_Page();
 
     wxString path = config.Get_Path();
-    wxString group;
-    long cookie;
-    for (bool more = config.Get_First_Group(&group, &cookie); more; more = config.Get_Next_Group(&group, &cookie))
+    for (const wxString& group : config.Get_Group_Names())
     {
         config.Set_Path(group);
         Add_Child(parent, config);

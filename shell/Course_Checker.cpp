@@ -279,12 +279,7 @@ void Course_Checker::Check_Theme(Checked_File& config)
         Check_Question_File(file, false);
 
     const wxString path = config.Get_Path();
-    wxString group;
-    long cookie;
-    std::vector<wxString> children;
-    for (bool more = config.Get_First_Group(&group, &cookie); more; more = config.Get_Next_Group(&group, &cookie))
-        children.push_back(group);
-    for (const wxString& child : children)
+    for (const wxString& child : config.Get_Group_Names())
     {
         config.Set_Path(child);
         Check_Theme(config);

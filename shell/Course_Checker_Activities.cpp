@@ -120,12 +120,7 @@ void Course_Checker::Check_Question_File(const wxString& path, bool selftest)
     Check_Keys(config, none, {&question});
 
     const wxString home = config.Get_Path();
-    wxString group;
-    long cookie;
-    std::vector<wxString> groups;
-    for (bool more = config.Get_First_Group(&group, &cookie); more; more = config.Get_Next_Group(&group, &cookie))
-        groups.push_back(group);
-    for (const wxString& name : groups)
+    for (const wxString& name : config.Get_Group_Names())
     {
         config.Set_Path(name);
         Check_Question(config, selftest);
@@ -256,11 +251,7 @@ void Course_Checker::Check_Reflections(const wxString& path)
         Check_Record(config, "Logfile", U("die Antworten der Reflektionshilfe"));
 
     const wxString home = config.Get_Path();
-    wxString group;
-    long cookie;
-    std::vector<wxString> groups;
-    for (bool more = config.Get_First_Group(&group, &cookie); more; more = config.Get_Next_Group(&group, &cookie))
-        groups.push_back(group);
+    const std::vector<wxString> groups = config.Get_Group_Names();
     for (const wxString& name : groups)
     {
         config.Set_Path(name);

@@ -1,5 +1,6 @@
 #include "plugins/fischlauf/CSim_Pond.h"
 
+#include "common/Truncate.h"
 #include "plugins/fischlauf/CSim_Pond_Plot.h"
 
 #include <wx/button.h>
@@ -114,7 +115,7 @@ void CSim_Pond::Update_Simulation(int id)
     const bool reference = Reference_Shown();
     m_pPlot->Set_Show_Reference(reference);
     const double time = Current(m_Parameters[TIME]);
-    m_pPlot->Set_Steps(Pond_Truncate(time));
+    m_pPlot->Set_Steps(Truncate_To_Int(time));
     const double zoom = Current(m_Parameters[ZOOM]);
     m_pPlot->Set_Zoom(zoom);
     m_pPlot->Compute();

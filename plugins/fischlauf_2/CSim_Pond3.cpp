@@ -1,5 +1,6 @@
 #include "plugins/fischlauf_2/CSim_Pond3.h"
 
+#include "common/Truncate.h"
 #include "plugins/fischlauf_2/CSim_Pond3_Plot.h"
 
 #include <wx/button.h>
@@ -130,7 +131,7 @@ void CSim_Pond3::Update_Simulation()
     current.Pike_Start = Current(m_Parameters[HE_START]);
     m_pPlot->Set_Current(current);
     m_pPlot->Set_Scenario(Current_Scenario());
-    m_pPlot->Set_Steps(Pond_Truncate(Current(m_Parameters[TIME])));
+    m_pPlot->Set_Steps(Truncate_To_Int(Current(m_Parameters[TIME])));
     m_pPlot->Set_Zoom(Current(m_Parameters[ZOOM]));
     m_pPlot->Set_Show_Reference(Reference_Shown());
     m_pPlot->Compute();

@@ -1,5 +1,6 @@
 #include "plugins/pond/CSim_Pond_Base.h"
 
+#include "common/Truncate.h"
 #include "plugins/pond/Pond_Model.h"
 
 #include <string>
@@ -60,7 +61,7 @@ CSim_Pond_Base::CSim_Pond_Base(wxWindow* parent, const wxString& options)
     Get_Option(s_Shared_Keys[SIM_TYPE], o.Sim_Type);
     Get_Option(s_Shared_Keys[X_NAME], o.X_Name);
     Get_Option(s_Shared_Keys[Y_NAME], o.Y_Name);
-    o.Start_Scenario = Pond_Truncate(scenario);
+    o.Start_Scenario = Truncate_To_Int(scenario);
 }
 
 CSim_Pond_Base::~CSim_Pond_Base()

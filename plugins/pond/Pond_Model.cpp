@@ -1,23 +1,11 @@
 #include "plugins/pond/Pond_Model.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
 namespace
 {
     constexpr double Pi = 3.14159265358979323846;
-}
-
-int Pond_Truncate(double value)
-{
-    if (std::isnan(value))
-        return 0;
-    if (value <= double(INT_MIN))
-        return INT_MIN;
-    if (value >= double(INT_MAX))
-        return INT_MAX;
-    return int(value);
 }
 
 int Pond_Step_Count(int time_span, double dt)

@@ -28,10 +28,6 @@ enum
     POND_PREDATION_CLASSIC = 2,    ///< Lotka-Volterra terms on top of logistic rudd growth
 };
 
-/// A value as the whole number an option or a time span is used as:
-/// truncated toward zero and held to the int range (not-a-number gives 0).
-int Pond_Truncate(double value);
-
 /// The number of points a whole time span gives at step width dt: the span
 /// in steps, rounded, at most Pond_Max_Steps. 0 when that is less than one
 /// point (or dt is unusable), which leaves a plot's series as they are.

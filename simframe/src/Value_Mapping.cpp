@@ -1,6 +1,5 @@
 #include "simframe/src/Value_Mapping.h"
 
-#include <climits>
 #include <cmath>
 
 Value_Range Checked_Range(double min, double max)
@@ -15,17 +14,6 @@ Value_Range Checked_Range(double min, double max)
     range.Min = min;
     range.Max = max;
     return range;
-}
-
-int Truncate_To_Int(double value)
-{
-    if (std::isnan(value))
-        return 0;
-    if (value <= double(INT_MIN))
-        return INT_MIN;
-    if (value >= double(INT_MAX))
-        return INT_MAX;
-    return int(value);
 }
 
 int Percent_Position(double value, const Value_Range& range)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Truncate.h"
+
 // The arithmetic behind the value controls: a range of doubles laid over the
 // toolkit's whole-number slider and spin control. Percent positions run from
 // 0 to 100 over the range; whole-number mode shows the value itself.
@@ -17,9 +19,6 @@ struct Value_Range
 /// a hundred times their difference overflows).
 Value_Range Checked_Range(double min, double max);
 
-/// Truncates toward zero into an int; not-a-number gives 0 and values beyond
-/// the int range give its nearest end.
-int Truncate_To_Int(double value);
 
 /// The percent position (0 to 100) that value takes in range: the exact
 /// position truncated toward zero, then held to 0..100.
