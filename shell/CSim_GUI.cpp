@@ -3,7 +3,7 @@
 #include "common/Text_Codec.h"
 #include "shell/CSim_Frame.h"
 #include "shell/Command_Line.h"
-#include "shell/Course_Checker.h"
+#include "checker/Course_Checker.h"
 #include "shell/Program_Dir.h"
 #include "shell/Session_End.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "checker/Check_Report.h"
 #include "shell/CSim_Config.h"
-#include "shell/Course_Report.h"
 
 #include <cstdio>
 #include <map>
@@ -122,7 +122,7 @@ private:
         wxString Where;
     };
 
-    std::unique_ptr<Course_Report> m_pReport;
+    std::unique_ptr<Check_Report> m_pReport;
     wxString m_Checked;
     Result m_Result = Clean;
     std::set<wxString> m_Done;                       // course files read

@@ -1,11 +1,11 @@
 // The checks of HTML pages: content pages, task pages and glossary pages,
 // their pictures and links.
 
-#include "shell/Course_Checker.h"
+#include "checker/Course_Checker.h"
 
 #include "activities/Glossary_Builder.h"
+#include "checker/Html_References.h"
 #include "common/Text_Codec.h"
-#include "shell/Html_References.h"
 #include "shell/Link_Rewriting.h"
 
 #include <wx/filename.h>

@@ -1,4 +1,4 @@
-#include "shell/Html_References.h"
+#include "checker/Html_References.h"
 
 #include <cwctype>
 

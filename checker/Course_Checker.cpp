@@ -1,8 +1,8 @@
-#include "shell/Course_Checker.h"
+#include "checker/Course_Checker.h"
 
+#include "checker/Write_Obstacle.h"
 #include "shell/Command_Line.h"
 #include "shell/Plugin_Probe.h"
-#include "shell/Write_Obstacle.h"
 
 #include <algorithm>
 #include <wx/filename.h>
@@ -116,7 +116,7 @@ Course_Checker::Result Course_Checker::Check(const wxString& path)
     wxFileName name(path);
     name.Normalize(wxPATH_NORM_DOTS | wxPATH_NORM_ABSOLUTE | wxPATH_NORM_TILDE);
     m_Checked = name.GetFullPath();
-    m_pReport.reset(new Course_Report(name.GetPath(wxPATH_GET_VOLUME | wxPATH_GET_SEPARATOR)));
+    m_pReport.reset(new Check_Report(name.GetPath(wxPATH_GET_VOLUME | wxPATH_GET_SEPARATOR)));
     m_Done.clear();
     m_Seen.clear();
     m_Probes.clear();

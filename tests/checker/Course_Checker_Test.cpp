@@ -1,7 +1,7 @@
 // The course checker on a course holding one slip of each kind, on the demo
 // course and on what it cannot read.
 
-#include "shell/Course_Checker.h"
+#include "checker/Course_Checker.h"
 
 #include "tests/support/Temp_Dir.h"
 

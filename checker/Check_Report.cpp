@@ -1,13 +1,13 @@
-#include "shell/Course_Report.h"
+#include "checker/Check_Report.h"
 
 #include <algorithm>
 #include <wx/filename.h>
 
-Course_Report::Course_Report(const wxString& directory) : m_Directory(directory)
+Check_Report::Check_Report(const wxString& directory) : m_Directory(directory)
 {
 }
 
-size_t Course_Report::File_Index(const wxString& file)
+size_t Check_Report::File_Index(const wxString& file)
 {
     std::vector<wxString>::iterator it = std::find(m_Files.begin(), m_Files.end(), file);
     if (it != m_Files.end())
@@ -16,12 +16,12 @@ size_t Course_Report::File_Index(const wxString& file)
     return m_Files.size() - 1;
 }
 
-void Course_Report::Note_File(const wxString& file)
+void Check_Report::Note_File(const wxString& file)
 {
     File_Index(file);
 }
 
-void Course_Report::Add(const wxString& file, const wxString& where, const wxString& text)
+void Check_Report::Add(const wxString& file, const wxString& where, const wxString& text)
 {
     wxString line = Show(file);
     if (!where.empty())
@@ -34,7 +34,7 @@ void Course_Report::Add(const wxString& file, const wxString& where, const wxStr
     m_Problems.push_back(problem);
 }
 
-wxString Course_Report::Show(const wxString& path) const
+wxString Check_Report::Show(const wxString& path) const
 {
     wxFileName name(path);
     if (!name.IsAbsolute() || m_Directory.empty())
@@ -47,7 +47,7 @@ wxString Course_Report::Show(const wxString& path) const
     return shown.empty() ? wxString(".") : shown;
 }
 
-std::vector<wxString> Course_Report::Lines() const
+std::vector<wxString> Check_Report::Lines() const
 {
     std::vector<Problem> sorted = m_Problems;
     std::stable_sort(sorted.begin(), sorted.end(),
@@ -58,7 +58,7 @@ std::vector<wxString> Course_Report::Lines() const
     return lines;
 }
 
-wxString Course_Report::Summary(const wxString& checked) const
+wxString Check_Report::Summary(const wxString& checked) const
 {
     wxString count;
     if (m_Problems.empty())

@@ -1,7 +1,7 @@
 // The checks of the learning activities' files: glossary, exercise and
 // self-test files, and the reflection aid.
 
-#include "shell/Course_Checker.h"
+#include "checker/Course_Checker.h"
 
 #include "activities/Answer_Code.h"
 #include "activities/Exercise_File.h"

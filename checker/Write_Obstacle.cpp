@@ -1,4 +1,4 @@
-#include "shell/Write_Obstacle.h"
+#include "checker/Write_Obstacle.h"
 
 #include <string>
 #include <sys/stat.h>

@@ -6,12 +6,12 @@
 
 /// The problems a course check found, one line each, file by file in the
 /// order the files were read, each file's problems in the order found.
-class Course_Report
+class Check_Report
 {
 public:
     /// Paths are shown relative to directory (the directory of the checked
     /// file, with a trailing "/").
-    explicit Course_Report(const wxString& directory);
+    explicit Check_Report(const wxString& directory);
 
     /// Notes that file is read now; it takes its place in the order.
     void Note_File(const wxString& file);
