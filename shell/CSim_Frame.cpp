@@ -10,6 +10,7 @@
 #include "shell/Frame_Icon.h"
 #include "shell/Program_Dir.h"
 #include "shell/Message_Box.h"
+#include "shell/Status_Fields.h"
 
 #include <algorithm>
 #include <climits>
@@ -109,7 +110,8 @@ CSim_Frame::CSim_Frame(const wxString& start_file, const wxString& theme_file)
 
     Init_Exercise_Settings();
 
-    CreateStatusBar(1, wxSTB_SIZEGRIP | wxFULL_REPAINT_ON_RESIZE);
+    CreateStatusBar(STATUS_FIELD_COUNT, wxSTB_SIZEGRIP | wxFULL_REPAINT_ON_RESIZE);
+    SetStatusWidths(STATUS_FIELD_COUNT, Status_Field_Widths);
     SetStatusText("Bereit");
 
     m_pTree = new wxTreeCtrl(this, wxID_ANY, wxDefaultPosition, wxSize(260, 250),

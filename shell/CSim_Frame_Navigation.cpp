@@ -11,6 +11,7 @@
 #include "shell/CSim_Themes.h"
 #include "shell/Link_Launcher.h"
 #include "shell/Message_Box.h"
+#include "shell/Status_Fields.h"
 
 #include <wx/filename.h>
 #include <wx/filesys.h>
@@ -203,7 +204,7 @@ void CSim_Frame::Open_Item(const wxTreeItemId& item)
         Show_Tasks(tasks);
     }
     wxString label = m_pTree->GetItemText(item);
-    SetStatusText(label);
+    SetStatusText(label, STATUS_ITEM);
     Add_Log_Entry(label);
     m_History.Push(item);
     m_Manager.Update();
