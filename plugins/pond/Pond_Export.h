@@ -20,11 +20,6 @@ struct Pond_Export_Series
 /// The title suffix of the reference columns.
 extern const char* const Pond_Reference_Suffix;
 
-/// A value as a CSV cell: six decimals after a comma, no thousands
-/// separators, whatever the locale. Empty for infinity or not-a-number,
-/// for which a spreadsheet has no number.
-std::string Pond_Csv_Number(double value);
-
 /// The CSV file of a plot as Windows-1252 bytes, fields separated by ";",
 /// lines ending in "\n". A header row: time_title, the current series'
 /// names, then the same names with Pond_Reference_Suffix. Then one row per

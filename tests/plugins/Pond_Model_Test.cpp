@@ -1,6 +1,7 @@
 // The pond code without a window: the numbers of a run, the habitat
 // scenarios, the clamps at zero, absurd inputs, curve limits, CSV cells.
 
+#include "common/Csv_Cells.h"
 #include "plugins/pond/Plot_Geometry.h"
 #include "plugins/pond/Pond_Export.h"
 #include "plugins/pond/Pond_Model.h"
@@ -124,10 +125,10 @@ TEST(Plot_Geometry, Curve_Points_Are_Limited_Before_They_Become_Int)
 
 TEST(Pond_Csv, Odd_Values_And_Titles_Keep_Every_Row_Intact)
 {
-    EXPECT_EQ(Pond_Csv_Number(1234567.5), "1234567,500000");
-    EXPECT_EQ(Pond_Csv_Number(-0.25), "-0,250000");
-    EXPECT_EQ(Pond_Csv_Number(1e300).find_first_of(".e"), std::string::npos);
-    EXPECT_EQ(Pond_Csv_Number(std::numeric_limits<double>::infinity()), "");
+    EXPECT_EQ(Csv_Number(1234567.5), "1234567,500000");
+    EXPECT_EQ(Csv_Number(-0.25), "-0,250000");
+    EXPECT_EQ(Csv_Number(1e300).find_first_of(".e"), std::string::npos);
+    EXPECT_EQ(Csv_Number(std::numeric_limits<double>::infinity()), "");
 
     // X_NAME comes from a course: a quote, a semicolon, a line feed and
     // characters beyond Windows-1252 neither split nor end the header. A
