@@ -68,11 +68,6 @@ CSim_Pond_Base::~CSim_Pond_Base()
 {
 }
 
-void CSim_Pond_Base::Log_Export(const wxString& activity, const wxString& path)
-{
-    Log_Activity(activity, path);
-}
-
 const char* const* CSim_Pond_Base::Option_Keys(const Pond_Parameter* parameters, int count,
                                                Pond_Key_List& storage)
 {

@@ -59,10 +59,6 @@ struct Pond_Key_List
 class CSim_Pond_Base : public CSim_Window
 {
 public:
-    /// Records an export of the plot (the activity and the file's path) in
-    /// the simulation log, which only the window itself may write to.
-    void Log_Export(const wxString& activity, const wxString& path);
-
     /// Every option key a window with these parameters reads, null
     /// terminated: the shared keys, then P, P_MIN, P_MAX, P_SHOW and P_NAME
     /// of each parameter. Built into storage on the first call; the list

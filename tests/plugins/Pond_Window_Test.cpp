@@ -6,7 +6,7 @@
 #include "plugins/fischlauf/CSim_Pond_Plot.h"
 #include "plugins/fischlauf_2/CSim_Pond3_Plot.h"
 #include "plugins/pond/Pond_Draw.h"
-#include "plugins/pond/Pond_Export_Menu.h"
+#include "tirsal/Plot_Export.h"
 
 #include "simframe/src/Tirsal_Testing.h"
 #include "tests/support/Frame_Fixture.h"
@@ -491,7 +491,7 @@ TEST_F(Pond_Window, Values_Read_Back_As_Both_Runs_And_Only_Written_Files_Are_Log
     ASSERT_TRUE(window && window->Set_Log_File(m_Dir.File("teich.txt")));
     CSim_Pond_Plot* plot = Plot(window);
     Spin_To(Spin(window, ID_POND_RF_GROW), 12);
-    wxTEST_DIALOG(Command(plot, ID_POND_EXPORT_VALUES), wxExpectModal<wxFileDialog>(m_Dir.File("werte")));
+    wxTEST_DIALOG(Command(plot, PLOT_EXPORT_VALUES), wxExpectModal<wxFileDialog>(m_Dir.File("werte")));
     const Pond_Series& c = plot->Get_Current_Series();
     const Pond_Series& r = plot->Get_Reference_Series();
     ASSERT_NE(c.Rudd[5], r.Rudd[5]);
@@ -501,10 +501,10 @@ TEST_F(Pond_Window, Values_Read_Back_As_Both_Runs_And_Only_Written_Files_Are_Log
 
     // Cancelled, or a folder that cannot be made (a file is in its place):
     // nothing written, nothing logged.
-    wxTEST_DIALOG(Command(plot, ID_POND_EXPORT_IMAGE), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
+    wxTEST_DIALOG(Command(plot, PLOT_EXPORT_IMAGE), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
     m_Dir.Write("datei", "x");
     wxString message;
-    wxTEST_DIALOG(Command(plot, ID_POND_EXPORT_IMAGE), wxExpectModal<wxFileDialog>(m_Dir.File("datei/bild.png")),
+    wxTEST_DIALOG(Command(plot, PLOT_EXPORT_IMAGE), wxExpectModal<wxFileDialog>(m_Dir.File("datei/bild.png")),
                   Expect_Message(wxOK, &message));
     EXPECT_EQ(message, "Die Datei " + m_Dir.File("datei/bild.png") + " konnte nicht gespeichert werden.");
     Destroy(window);
@@ -518,7 +518,7 @@ TEST_F(Pond_Window, Three_Species_Export_Carp_Too_And_Log_Only_The_Exports)
     ASSERT_TRUE(window && window->Set_Log_File(m_Dir.File("drei.txt")));
     CSim_Pond3_Plot* plot = Plot3(window);
     Spin_To(All<CSim_SpinCtrl>(window)[KA_START], 60);
-    wxTEST_DIALOG(Command(plot, ID_POND_EXPORT_VALUES), wxExpectModal<wxFileDialog>(m_Dir.File("drei.csv")));
+    wxTEST_DIALOG(Command(plot, PLOT_EXPORT_VALUES), wxExpectModal<wxFileDialog>(m_Dir.File("drei.csv")));
     const Pond3_Series& c = plot->Get_Current_Series();
     const Pond3_Series& r = plot->Get_Reference_Series();
     ASSERT_TRUE(c.Carp[0] == 60 && r.Carp[0] == 150);
@@ -527,7 +527,7 @@ TEST_F(Pond_Window, Three_Species_Export_Carp_Too_And_Log_Only_The_Exports)
                      "Rotfedern (Ausgangsfunktion);Karpfen (Ausgangsfunktion);Hechte (Ausgangsfunktion)",
                      {&c.Capacity, &c.Rudd, &c.Carp, &c.Pike, &r.Capacity, &r.Rudd, &r.Carp, &r.Pike}));
     Wait();
-    wxTEST_DIALOG(Command(plot, ID_POND_EXPORT_IMAGE), wxExpectModal<wxFileDialog>(m_Dir.File("drei.png")));
+    wxTEST_DIALOG(Command(plot, PLOT_EXPORT_IMAGE), wxExpectModal<wxFileDialog>(m_Dir.File("drei.png")));
     Expect_Picture(plot, m_Dir.File("drei.png"));
     Destroy(window);
     EXPECT_EQ(m_Dir.Read("drei.txt"), Log_Header + Export_Line("10:00:05", "Export Werte", "drei.csv") +
