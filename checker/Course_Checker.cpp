@@ -337,6 +337,11 @@ void Course_Checker::Check_Simulation(Checked_File& config)
 
     const Plugin_Probe& probe = Probe(found);
     const wxString shown = Quote(m_pReport->Show(found));
+    // A library of another system beside the one used here is worth knowing.
+    if (found != library && wxFileName::FileExists(library))
+        Problem(config, "Simulation",
+                wxString::Format(U("%s ist keine Bibliothek dieses Systems; verwendet wird %s"),
+                                 Quote(m_pReport->Show(library)), shown));
     m_Done.insert(found);
     if (!probe.Is_Loaded())
     {

@@ -39,17 +39,23 @@ namespace
 
 bool Plugin_Probe::Find_Library(wxString& file)
 {
-    if (wxFileName::FileExists(file))
+    // A course copied from another platform may have brought that
+    // platform's library along: it is no use here, the one beside it is.
+    const bool exists = wxFileName::FileExists(file);
+    if (exists && Is_Whole_Library(file))
         return true;
     wxFileName name(file);
     wxString ext = name.GetExt().Lower();
-    if (ext != "dll" && ext != "dylib")
-        return false;
-    name.SetExt("so");
-    if (!name.FileExists())
-        return false;
-    file = name.GetFullPath();
-    return true;
+    if (ext == "dll" || ext == "dylib")
+    {
+        name.SetExt("so");
+        if (name.FileExists())
+        {
+            file = name.GetFullPath();
+            return true;
+        }
+    }
+    return exists;
 }
 
 // Loading maps the library's segments from the file: a plug-in cut

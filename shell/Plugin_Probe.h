@@ -8,9 +8,12 @@
 class Plugin_Probe
 {
 public:
-    /// Looks for the library a theme loads for file, in place: file itself,
-    /// or, for a course written for another platform ("fischlauf.dll"), the
-    /// same name with this platform's extension. False when neither exists.
+    /// Looks for the library a theme loads for file, in place: file itself
+    /// when it is a library of this system; for a course written for another
+    /// platform ("fischlauf.dll"), the same name with this platform's
+    /// extension when file is missing or not a library here (a Windows DLL
+    /// copied along); otherwise file as it is, if it exists. False when
+    /// nothing exists.
     static bool Find_Library(wxString& file);
 
     /// True when file is a whole library of this platform: loading one cut

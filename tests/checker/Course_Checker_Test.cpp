@@ -68,8 +68,11 @@ TEST(Course_Checker, Reports_Each_Slip_Once_With_Its_File_And_Key)
               "[Themes/5_Doppelt]\nSimulation=" + PLUGINS + "/fischlauf_2.so\nSimulation_Opts=KA_START=100;RF_FEED=50\n"
               "Simulation_Log=protokolle/../protokolle/rotfeder.log\n"
               "[Themes/6_Kurs]\nSimulation=" + PLUGINS + "/fischlauf.so\nSimulation_Log=selbsttest.ini\n"
-              "Simulation_Opts=time=300;X_NAME=TIME=5;TIME=100;ZOOM=1;ZOOM=2;SIM_TYPE;Y_NAME=\n");
+              "Simulation_Opts=time=300;X_NAME=TIME=5;TIME=100;ZOOM=1;ZOOM=2;SIM_TYPE;Y_NAME=\n"
+              "[Themes/7_Windows]\nSimulation=win/fischlauf.dll\nSimulation_Opts=RF_KAP=500\n");
     dir.Write("kaputt.so", "keine Bibliothek\n");
+    dir.Write("win/fischlauf.dll", "MZ\x90 eine Bibliothek f\xFCr Windows\n");
+    ASSERT_TRUE(wxCopyFile(PLUGINS + "/fischlauf.so", dir.File("win/fischlauf.so")));
     dir.Write("lexikon.txt", "Lexikon zum Teich.\n"
                              "<Hecht>{Ein Raubfisch, er frisst <a href=\"glossar://r\">Rotfedern</a>.}\n"
                              "<Rotfeder>{Ein Friedfisch. <img src=\"GLOSSAR_PATH/rotfeder.png\">}\n"
@@ -120,6 +123,8 @@ TEST(Course_Checker, Reports_Each_Slip_Once_With_Its_File_And_Key)
         {"themen.ini [Themes/5_Doppelt] Simulation_Log: ",
          "dieselbe Datei wie [Themes/2_Rotfeder] Simulation_Log in \"themen.ini\""},
         {"themen.ini [Themes/6_Kurs] Simulation_Log: ", "würde die Kursdatei \"selbsttest.ini\" überschreiben"},
+        {"themen.ini [Themes/7_Windows] Simulation: ",
+         "\"win/fischlauf.dll\" ist keine Bibliothek dieses Systems; verwendet wird \"win/fischlauf.so\""},
         {"lexikon.txt <Wels>: ", "endet vor dem \"}\""},
         {"selbsttest.ini [Frage1/Answers] b: ", "Bild \"bilder/karpfen.png\" nicht gefunden"},
         {"selbsttest.ini [Frage2]: ", "[Frage2/Answers] fehlt"},
@@ -132,7 +137,7 @@ TEST(Course_Checker, Reports_Each_Slip_Once_With_Its_File_And_Key)
         {"uebungen/rotfeder.ini [Frage1/Answers] b: ", "ohne Lösungszeichen: \"Hechte\""},
         {"uebungen/rotfeder.ini [Frage2]: ", "keine Antwort ist richtig"},
         {"uebungen/rotfeder.ini [Frage3] Question: ", "fehlt"}});
-    EXPECT_EQ(summary, "Geprüft: " + dir.File_Str("sim_corvena.ini") + " – 29 Probleme gefunden.");
+    EXPECT_EQ(summary, "Geprüft: " + dir.File_Str("sim_corvena.ini") + " – 30 Probleme gefunden.");
     // The records' folders that the program would make are not made.
     EXPECT_EQ(Listing(dir), before);
 }
