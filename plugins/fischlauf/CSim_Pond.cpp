@@ -24,6 +24,7 @@ CSim_Pond::CSim_Pond(wxWindow* parent, const wxString& options)
     Default_Parameters(m_Parameters);
     for (Pond_Parameter& parameter : m_Parameters)
         Read_Parameter(parameter);
+    Limit_Time_Span(m_Parameters[TIME]);
 
     Add_Reset(ID_POND_RESET);
     Begin_Group(*wxBLACK);

@@ -33,6 +33,7 @@ CSim_Pond3::CSim_Pond3(wxWindow* parent, const wxString& options)
     Default_Parameters(m_Parameters);
     for (Pond_Parameter& parameter : m_Parameters)
         Read_Parameter(parameter);
+    Limit_Time_Span(m_Parameters[TIME]);
 
     Add_Reset(s_Reset_Id);
     Begin_Group(*wxBLACK);

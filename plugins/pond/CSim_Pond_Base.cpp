@@ -3,6 +3,7 @@
 #include "common/Truncate.h"
 #include "plugins/pond/Pond_Model.h"
 
+#include <algorithm>
 #include <string>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
@@ -92,6 +93,13 @@ void CSim_Pond_Base::Read_Parameter(Pond_Parameter& p) const
     Get_Option(Family_Key_Name(p, FAMILY_SHOW).c_str(), p.Show);
     Get_Option(Family_Key_Name(p, FAMILY_NAME).c_str(), p.Name);
     p.Start = p.bPercent ? p.Min + (p.Max - p.Min) * p.Value * 0.01 : p.Value;
+}
+
+void CSim_Pond_Base::Limit_Time_Span(Pond_Parameter& time)
+{
+    // One point per time unit in both plug-ins.
+    time.Min = std::min(time.Min, double(Pond_Max_Steps));
+    time.Max = std::min(time.Max, double(Pond_Max_Steps));
 }
 
 void CSim_Pond_Base::Add_Parameter(Pond_Parameter& p)

@@ -73,6 +73,11 @@ protected:
     /// Looks up the parameter's keys and works out its start value.
     void Read_Parameter(Pond_Parameter& parameter) const;
 
+    /// Holds the time span's range to the points a series can have, so
+    /// that the control, the plot, its time axis and the log all show the
+    /// span that is used.
+    static void Limit_Time_Span(Pond_Parameter& time);
+
     /// The parameter's spin control, 100 pixels wide, unless it is hidden.
     void Add_Parameter(Pond_Parameter& parameter);
 

@@ -405,6 +405,21 @@ TEST_F(Pond_Window, Absurd_Options_Neither_Crash_Nor_Hang)
     }
 }
 
+TEST_F(Pond_Window, A_Time_Span_Beyond_The_Longest_Series_Shows_And_Logs_The_Span_Used)
+{
+    const char* options = "TIME_MAX=200000;TIME=150000";
+    CSim_Window* pond3 = Make(FISCHLAUF_2, options, false);
+    CSim_Window* window = Make(FISCHLAUF, options);
+    ASSERT_TRUE(pond3 && window && window->Set_Log_File(m_Dir.File("teich.txt")));
+    EXPECT_EQ(All<CSim_SpinCtrl>(pond3)[TIME]->GetValue(), Pond_Max_Steps);
+    CSim_SpinCtrl* time = Spin(window, ID_POND_TIME);
+    EXPECT_EQ(time->GetValue(), Pond_Max_Steps);
+    Spin_To(time, 150000);
+    EXPECT_EQ(Plot(window)->Get_Steps(), Pond_Max_Steps);
+    Destroy(window);
+    EXPECT_EQ(m_Dir.Read("teich.txt"), Log_Header + "10:00:05\tTime\t100000.000000\n");
+}
+
 TEST_F(Pond_Window, Series_Are_Resized_Only_For_A_New_Number_Of_Steps)
 {
     CSim_Pond_Plot* plot = Plot(Make(FISCHLAUF, ""));
