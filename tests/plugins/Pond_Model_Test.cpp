@@ -1,6 +1,7 @@
 // The pond code without a window: the numbers of a run, the habitat
-// scenarios, the clamps at zero, absurd inputs.
+// scenarios, the clamps at zero, absurd inputs; the plankton's days.
 
+#include "plugins/algen/Algen_Model.h"
 #include "plugins/pond/Pond_Model.h"
 
 #include <cmath>
@@ -101,4 +102,26 @@ TEST(Pond_Model, Populations_Stop_At_Zero)
     const Pond3_Series huge3 = Run_Pond3(q, 50, POND_SCENARIO_SWINGING);
     for (int i = 0; i < 50; i++)
         EXPECT_TRUE(huge3.Rudd[i] >= 0 && huge3.Carp[i] >= 0 && huge3.Pike[i] >= 0) << i;
+}
+
+TEST(Algen_Model, Euler_Steps_Give_The_Check_Numbers_And_Keep_The_Nitrogen)
+{
+    Algae_Parameters p;
+    Algae_Series s;
+    Algae_Run(s, p, 100);
+    ASSERT_EQ(s.P.size(), 101u);
+    const struct { int day; double N, P, Z; } days[] = {
+        {0, 3, 1, 1}, {1, 2.122859368, 1.1992811786, 1.6778594534}, {10, 4.3695053402, 0.0007725374, 0.6297221224}};
+    for (const auto& d : days)
+    {
+        EXPECT_NEAR(s.N[d.day], d.N, 1e-10) << d.day;
+        EXPECT_NEAR(s.P[d.day], d.P, 1e-10) << d.day;
+        EXPECT_NEAR(s.Z[d.day], d.Z, 1e-10) << d.day;
+    }
+    // Without input the nitrogen only moves between the three.
+    for (int day = 0; day <= 100; day++)
+        EXPECT_NEAR(s.N[day] + s.P[day] + s.Z[day], 5.0, 1e-9) << day;
+    p.Input = 0.1;
+    Algae_Run(s, p, 50);
+    EXPECT_NEAR(s.P.back(), 9.342372, 5e-7);
 }

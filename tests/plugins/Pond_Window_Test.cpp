@@ -1,6 +1,8 @@
-// The windows of both pond modules as the host gets them: made by the entry
+// The windows of the pond modules as the host gets them: made by the entry
 // point, driven by the events their controls send, read through their
-// plots, and their export menu with the files and log lines it leaves.
+// plots, and their export menu with the files and log lines it leaves. The
+// plankton module, built against the installed framework alone, is read only
+// through what it shows and saves.
 
 #include "plugins/fischlauf/CSim_Pond.h"
 #include "plugins/fischlauf/CSim_Pond_Plot.h"
@@ -14,6 +16,7 @@
 
 #include <charconv>
 #include <cstring>
+#include <sstream>
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
@@ -27,7 +30,7 @@
 
 namespace
 {
-    enum Module { FISCHLAUF, FISCHLAUF_2 };
+    enum Module { FISCHLAUF, FISCHLAUF_2, ALGEN, MODULES };
 
     // Windows of both modules in a shown frame, deleted before the modules
     // are unloaded; the log clock stands at 10:00 on 5 March 2024.
@@ -41,6 +44,7 @@ namespace
             m_pFrame->Show();
             ASSERT_TRUE(m_Modules[FISCHLAUF].Load(FISCHLAUF_PLUGIN, wxDL_NOW));
             ASSERT_TRUE(m_Modules[FISCHLAUF_2].Load(FISCHLAUF_2_PLUGIN, wxDL_NOW));
+            ASSERT_TRUE(m_Modules[ALGEN].Load(CORVENA_PLUGIN_DIR "/algen.so", wxDL_NOW));
         }
 
         void TearDown() override
@@ -84,7 +88,7 @@ namespace
         const std::string Log_Header =
             "Aufzeichung der Aktivit\xE4ten\nDatum: 2024-03-05\nUhrzeit\tAktivtit\xE4t\tWert\n\n";
         wxFrame* m_pFrame = new wxFrame(nullptr, wxID_ANY, "Thema", wxDefaultPosition, wxSize(1100, 800));
-        wxDynamicLibrary m_Modules[2];
+        wxDynamicLibrary m_Modules[MODULES];
         std::vector<CSim_Window*> m_Windows;
         Temp_Dir m_Dir;
     };
@@ -418,6 +422,34 @@ TEST_F(Pond_Window, A_Time_Span_Beyond_The_Longest_Series_Shows_And_Logs_The_Spa
     EXPECT_EQ(Plot(window)->Get_Steps(), Pond_Max_Steps);
     Destroy(window);
     EXPECT_EQ(m_Dir.Read("teich.txt"), Log_Header + "10:00:05\tTime\t100000.000000\n");
+}
+
+TEST_F(Pond_Window, Fertiliser_Feeds_The_Algae_And_Is_Logged_With_The_Rate_Used)
+{
+    CSim_Window* window = Make(ALGEN, "");
+    ASSERT_TRUE(window && window->Set_Log_File(m_Dir.File("algen.txt")));
+    const std::vector<CSim_SpinCtrl*> spins = All<CSim_SpinCtrl>(window);
+    ASSERT_EQ(spins.size(), 5u);  // time span, three start values, fertiliser
+    Spin_To(spins[4], 10);
+    wxTEST_DIALOG(Command(Find<wxPanel>(window), PLOT_EXPORT_VALUES),
+                  wxExpectModal<wxFileDialog>(m_Dir.File("algen.csv")));
+    // On day 50 the algae of the fertilised pond stand at 9.342372, those of
+    // the reference run, without fertiliser, do not.
+    const std::string csv = m_Dir.Read("algen.csv");
+    const size_t day = csv.find("\n50;");
+    ASSERT_EQ(csv.substr(0, csv.find('\n')), "Zeit [Tage];N\xE4hrstoffe;Algen;Wasserfl\xF6he;N\xE4hrstoffe (Ausgangsfunktion);"
+                                             "Algen (Ausgangsfunktion);Wasserfl\xF6he (Ausgangsfunktion)");
+    ASSERT_NE(day, std::string::npos);
+    std::vector<std::string> cells;
+    std::istringstream row(csv.substr(day + 1, csv.find('\n', day + 1) - day - 1));
+    for (std::string cell; std::getline(row, cell, ';');)
+        cells.push_back(cell);
+    ASSERT_EQ(cells.size(), 7u);
+    EXPECT_EQ(cells[2], "9,342372");
+    EXPECT_NE(cells[5], cells[2]);
+    Destroy(window);
+    EXPECT_EQ(m_Dir.Read("algen.txt"),
+              Log_Header + "10:00:05\tInput\t0.100000\n" + Export_Line("10:00:05", "Export Werte", "algen.csv"));
 }
 
 TEST_F(Pond_Window, Series_Are_Resized_Only_For_A_New_Number_Of_Steps)
