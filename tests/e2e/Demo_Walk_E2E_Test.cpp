@@ -111,7 +111,7 @@ TEST(Demo_Walk, From_The_First_Theme_To_The_Glossary_And_Every_Record)
     ASSERT_TRUE(Poll_Until(3000, [&] {
         return home.Read(records + "hecht_rotfeder.log").find("\tTime\t201.000000\n") != std::string::npos;
     }));
-    for (const char* theme : {"Eine dritte Art", "Abschluss", "Lexikon"})
+    for (const char* theme : {"Eine dritte Art", "Algenbl\xFCte", "Abschluss", "Lexikon"})
         ASSERT_TRUE(next(theme));
     ASSERT_TRUE(program.Keys({"alt+Left"}));
     ASSERT_TRUE(Poll_Until(3000, [&] { return Count(log(), "\tAbschluss\n") == 2; })) << log();
@@ -126,7 +126,7 @@ TEST(Demo_Walk, From_The_First_Theme_To_The_Glossary_And_Every_Record)
                              "\tSelbsttest \xFC" "berpr\xFC" "fen (", "\tSelbsttest, falsche Antwort: ",
                              "\tKapazit\xE4t des Teiches\n", "\tRotfedern allein\n", "\tR\xE4uber und Beute\n",
                              "\tHecht und Rotfeder\n", "\tHecht und Rotfeder - Simulation\n", "\tEine dritte Art\n",
-                             "\tAbschluss\n", "\tLexikon\n", "\tAbschluss\n", "\tAufzeichnung beendet\n"})
+                             "\tAlgenbl\xFCte\n", "\tAbschluss\n", "\tLexikon\n", "\tAbschluss\n", "\tAufzeichnung beendet\n"})
     {
         at = activity.find(line, at);
         ASSERT_NE(at, std::string::npos) << line << "\n" << activity;
@@ -174,4 +174,7 @@ TEST(Installed, Starts_On_The_Demo_Course_And_Records_In_The_Pupils_Folder)
     EXPECT_EQ(log.rfind("Lebensraum Teich\n", 0), 0u) << log;
     EXPECT_NE(log.find("\tAufzeichnung beendet\n"), std::string::npos);
     EXPECT_EQ(home.Read("Sim-Corvena/notizen.txt"), " ");
+    // The plankton's window was made: its plug-in loaded in the installed program.
+    const std::string plankton = home.Read("Sim-Corvena/algenbluete.log");
+    EXPECT_EQ(plankton.rfind("Aufzeichung der Aktivit\xE4ten\n", 0), 0u) << plankton;
 }

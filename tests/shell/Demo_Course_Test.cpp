@@ -78,8 +78,8 @@ TEST_F(Demo_Course_Window, Every_Theme_Loads_And_Every_Link_Leads_Somewhere)
     CSim_Themes* themes = m_pFrame->Get_Themes();
     ASSERT_TRUE(themes->Get_Glossar() && themes->Get_Selftest() && themes->Get_Reflections());
     Check_Theme(themes->Get_Root());
-    EXPECT_EQ(m_nSimulations, 3);
-    EXPECT_EQ(m_nExercises, 4);
+    EXPECT_EQ(m_nSimulations, 4);
+    EXPECT_EQ(m_nExercises, 5);
     EXPECT_GE(m_nGlossary_Links, 20);
     // The glossary's own pages link among themselves.
     for (size_t i = 0; i < themes->Get_Glossar()->GetPageCount(); i++)
