@@ -46,30 +46,27 @@ namespace
         return 10 * power;
     }
 
-    // Names of the groups in the corner of the plot, each beside a stroke in
-    // its colour.
-    void Draw_Legend(wxDC& dc, const wxRect& plot)
+    // The names of the groups in a row above the plot, right-aligned, each
+    // after a stroke in its colour: no curve ever runs beneath them. Returns
+    // the height of the row.
+    int Draw_Legend(wxDC& dc, int right)
     {
-        wxCoord w = 0, h = 0;
-        for (int group = 0; group < ALGAE_GROUPS; group++)
+        dc.SetFont(wxFont(9, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL));
+        const int stroke = 20;
+        int x = right;
+        wxCoord h = 0;
+        for (int group = ALGAE_GROUPS - 1; group >= 0; group--)
         {
-            wxCoord tw, th;
-            dc.GetTextExtent(CSim_Algae_Plot::Group_Name(group), &tw, &th);
-            w = std::max(w, tw);
-            h = std::max(h, th);
-        }
-        const int stroke = 24, box_w = w + stroke + 18, box_h = ALGAE_GROUPS * (h + 4) + 6;
-        const wxRect box(plot.GetRight() - box_w - 8, plot.y + 8, box_w, box_h);
-        dc.SetPen(wxPen(Grid_Colour, 1));
-        dc.SetBrush(*wxWHITE_BRUSH);
-        dc.DrawRectangle(box);
-        for (int group = 0; group < ALGAE_GROUPS; group++)
-        {
-            const int y = box.y + 5 + group * (h + 4);
+            wxCoord w;
+            dc.GetTextExtent(CSim_Algae_Plot::Group_Name(group), &w, &h);
+            x -= w;
+            dc.DrawText(CSim_Algae_Plot::Group_Name(group), x, 3);
+            x -= stroke + 6;
             dc.SetPen(wxPen(CSim_Algae_Plot::Group_Colour(group, false), 3));
-            dc.DrawLine(box.x + 6, y + h / 2, box.x + 6 + stroke, y + h / 2);
-            dc.DrawText(CSim_Algae_Plot::Group_Name(group), box.x + stroke + 12, y);
+            dc.DrawLine(x, 3 + h / 2, x + stroke, 3 + h / 2);
+            x -= 18;
         }
+        return h + 6;
     }
 }
 
@@ -120,13 +117,14 @@ void CSim_Algae_Plot::Compute()
 
 void CSim_Algae_Plot::Draw_Plot(wxDC& dc, const wxSize& size) const
 {
-    const wxRect plot(20, 0, size.x - 20, size.y - 20);
+    dc.SetTextForeground(*wxBLACK);
+    const int legend = Draw_Legend(dc, size.x - 8);
+    const wxRect plot(20, legend, size.x - 20, size.y - 20 - legend);
     double largest = Largest(m_Current_Series);
     if (m_bShow_Reference)
         largest = std::max(largest, Largest(m_Reference_Series));
     const double top = Value_Top(largest);
 
-    dc.SetTextForeground(*wxBLACK);
     dc.SetFont(wxFont(10, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL));
     Draw_Text(dc, DRAW_TEXT_TOP | DRAW_TEXT_HCENTER, 0, plot.y + plot.height / 2, 90.0, m_Y_Title);
     Draw_Text(dc, DRAW_TEXT_BOTTOM | DRAW_TEXT_HCENTER, plot.x + plot.width / 2, size.y, m_X_Title);
@@ -143,9 +141,6 @@ void CSim_Algae_Plot::Draw_Plot(wxDC& dc, const wxSize& size) const
             Draw_Curve(dc, plot, lowest, Group_Values(set == 0 ? m_Reference_Series : m_Current_Series, group),
                        n, sx, sy);
         }
-
-    dc.SetFont(wxFont(9, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL));
-    Draw_Legend(dc, plot);
 }
 
 std::string CSim_Algae_Plot::Values_Csv() const
