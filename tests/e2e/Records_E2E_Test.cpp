@@ -139,3 +139,31 @@ TEST(Records, Everything_Recorded_Before_A_Kill_Is_On_Disk)
     EXPECT_EQ(sim.rfind("Aufzeichung der Aktivit\xE4ten\n", 0), 0u) << sim;
     EXPECT_NE(sim.find("\tTime\t201.000000\n"), std::string::npos) << sim;
 }
+
+TEST(Records, A_Session_Ending_During_The_Self_Test_Aborts_It_And_Stops_Its_Clock)
+{
+    Temp_Dir dir;
+    dir.Write("sim_corvena.ini", "THEMES=kurs/themen.ini\nDOLOG=1\nLOGFILE=log.txt\n");
+    dir.Write("kurs/themen.ini", "[General]\nName=Testkurs\nSelftest=test.ini\nSelftest_Time=2\n[Themes]\nName=Teich\n");
+    std::string questions;
+    for (const char* n : {"1", "2", "3"})
+        questions += std::string("[F") + n + "]\nQuestion=Frage " + n + "\n[F" + n + "/Answers]\na=1:Ja\nb=1:Auch\n";
+    dir.Write("kurs/test.ini", questions);
+    Corvena_Process program(dir.Path_Str());
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(program.Wait_For_Window("Testkurs")) << program.Errors();
+    // The self-test tool of the unmaximised window, then "Weiter"; the first
+    // question runs out of time after a second, and the clock of the second
+    // one is running.
+    ASSERT_TRUE(program.Click(383, 51));
+    ASSERT_TRUE(program.Wait_For_Window("Selbsttest"));
+    ASSERT_TRUE(program.Click(1504, 34));  // "Weiter" of the screen-filling dialog
+    ASSERT_TRUE(Poll_Until(5000, [&] { return dir.Read("log.txt").find("\"Frage 1\"") != std::string::npos; }))
+        << dir.Read("log.txt");
+    Stop(program);
+    const std::string log = dir.Read("log.txt");
+    Expect_In_Order(log, {"\tSelbsttest gestartet\n", "\"Frage 1\"", "\tSelbsttest abgebrochen\n",
+                          "\tAufzeichnung beendet\n"});
+    EXPECT_EQ(log.find("Frage 2"), std::string::npos) << log;
+    EXPECT_EQ(log.find("Selbsttest beendet"), std::string::npos) << log;
+}
