@@ -245,12 +245,13 @@ void CSim_Frame::On_Timer(wxTimerEvent& event)
 void CSim_Frame::On_Page_Changed(wxAuiNotebookEvent& event)
 {
     event.Skip();
-    wxTreeItemId item = m_pTree->GetSelection();
-    wxAuiNotebook* notebook = dynamic_cast<wxAuiNotebook*>(Item_Window(item));
+    // Only the notebook on screen: a glossary link turns the glossary's page
+    // while the theme with the link is still shown.
+    wxAuiNotebook* notebook = dynamic_cast<wxAuiNotebook*>(Item_Window(m_Current_Item));
     int page = event.GetSelection();
-    if (!notebook || page < 0 || size_t(page) >= notebook->GetPageCount())
+    if (!notebook || event.GetEventObject() != notebook || page < 0 || size_t(page) >= notebook->GetPageCount())
         return;
-    Add_Log_Entry(wxString::Format("%s - %s", m_pTree->GetItemText(item), notebook->GetPageText(page)));
+    Add_Log_Entry(wxString::Format("%s - %s", m_pTree->GetItemText(m_Current_Item), notebook->GetPageText(page)));
 }
 
 void CSim_Frame::On_Link_Clicked(wxHtmlLinkEvent& event)
@@ -259,8 +260,15 @@ void CSim_Frame::On_Link_Clicked(wxHtmlLinkEvent& event)
     wxString link = event.GetLinkInfo().GetHref();
     if (link.Left(10).CmpNoCase("glossar://") == 0)
     {
-        if (m_Glossar_Item.IsOk() && m_pThemes->Show_Glossar_Entry(link.Mid(10)))
+        const bool elsewhere = m_Current_Item != m_Glossar_Item;
+        if (m_Glossar_Item.IsOk() && m_pThemes->Show_Glossar_Entry(link.Mid(10)) && elsewhere)
+        {
+            // The page turned before the glossary came on screen, unlogged.
             m_pTree->SelectItem(m_Glossar_Item);
+            CSim_Glossar* glossar = m_pThemes->Get_Glossar();
+            Add_Log_Entry(wxString::Format("%s - %s", m_pTree->GetItemText(m_Glossar_Item),
+                                           glossar->GetPageText(glossar->GetSelection())));
+        }
         return;
     }
     Open_Link(link, dynamic_cast<wxHtmlWindow*>(event.GetEventObject()));
@@ -268,6 +276,14 @@ void CSim_Frame::On_Link_Clicked(wxHtmlLinkEvent& event)
 
 void CSim_Frame::Open_Link(const wxString& link, wxHtmlWindow* source)
 {
+    // Web and mail addresses go to the desktop's browser or mail program,
+    // whatever their ending looks like: "www.example.org" is no file.
+    if (Has_Web_Scheme(link))
+    {
+        Add_Log_Entry(wxString::Format("URL-Aufruf: %s", link));
+        Launch_Link({Link_Launch::Browser, link});
+        return;
+    }
     // A relative link of a page loaded from a file names a file beside it:
     // the page's file system still points at the page's directory.
     wxString target = link;
@@ -282,16 +298,7 @@ void CSim_Frame::Open_Link(const wxString& link, wxHtmlWindow* source)
     wxString ext = wxFileName(target.BeforeFirst('?').BeforeFirst('#')).GetExt();
     wxFileType* type = ext.empty() ? nullptr : wxTheMimeTypesManager->GetFileTypeFromExtension(ext);
     if (!type)
-    {
-        // Web pages rarely end in a file name with an extension; they go to
-        // the desktop's browser.
-        if (Has_Web_Scheme(link))
-        {
-            Add_Log_Entry(wxString::Format("URL-Aufruf: %s", link));
-            Launch_Link({Link_Launch::Browser, link});
-        }
         return;
-    }
     Add_Log_Entry(wxString::Format("URL-Aufruf: %s", link));
     wxString command;
     if (type->GetOpenCommand(&command, wxFileType::MessageParameters(target, wxEmptyString)) && !command.empty())

@@ -210,23 +210,25 @@ TEST_F(Navigation, Links_Open_Glossary_Pages_Registered_Programs_Or_The_Browser)
     Click_Link(Root_Page(), "unterlagen/blatt2.ctest");
     Click_Link(Root_Page(), "notiz.zzqqy");  // no file type: no program, no log entry
     Click_Link(Root_Page(), "https://www.example.org/teich");
-    ASSERT_EQ(m_Launched.size(), 3u);
+    Click_Link(Root_Page(), "https://www.example.ctest");  // a web address, not a file of that type
+    ASSERT_EQ(m_Launched.size(), 4u);
     EXPECT_EQ(m_Launched[0].What, Link_Launch::Command);
     EXPECT_TRUE(m_Launched[0].Text.StartsWith("corvena-betrachter ") && m_Launched[0].Text.Contains(rewritten));
     EXPECT_TRUE(m_Launched[1].Text.Contains(m_Dir.File("kurs/unterlagen/blatt2.ctest")));
     EXPECT_EQ(m_Launched[2].What, Link_Launch::Browser);
     EXPECT_EQ(m_Launched[2].Text, "https://www.example.org/teich");
+    EXPECT_EQ(m_Launched[3].What, Link_Launch::Browser);
     const wxString log = m_pFrame->Get_Log().Mid(before.length());
-    EXPECT_EQ(log.Freq('\n'), 3);
+    EXPECT_EQ(log.Freq('\n'), 4);
     EXPECT_TRUE(log.Contains("\tURL-Aufruf: unterlagen/blatt2.ctest\n"));
-    EXPECT_TRUE(log.EndsWith("\tURL-Aufruf: https://www.example.org/teich\n"));
+    EXPECT_TRUE(log.EndsWith("\tURL-Aufruf: https://www.example.ctest\n"));
 }
 
 TEST_F(Navigation, Activity_Log_File_Byte_For_Byte)
 {
     Clock::Set(wxDateTime(2, wxDateTime::Mar, 2026, 8, 0, 0));
     m_Dir.Write("log/aktivitaet.log", "alter Inhalt");
-    Start("", "DOLOG=1\nLOGFILE=log/aktivitaet.log\n");
+    Start("[Themes/b]\nSimulation=" + PROBE + "\n", "DOLOG=1\nLOGFILE=log/aktivitaet.log\n");
     const std::string header = "Teichkurs f\xFCr Anf\xE4nger\nAufzeichung der Aktivit\xE4ten\nDatum: 2026-03-02\n"
                                "Uhrzeit\tDauer\tAktivtit\xE4t\n08:00:00\t00:00:00\tAufzeichnung gestartet\n";
     // The file grows with the log, so a crash keeps what was recorded.
@@ -236,9 +238,10 @@ TEST_F(Navigation, Activity_Log_File_Byte_For_Byte)
     Clock::Advance(wxTimeSpan::Seconds(75));
     Select("B");
     Clock::Advance(wxTimeSpan::Seconds(5));
-    Select("Lexikon");
+    // A glossary link on a theme with two tabs logs the glossary page it shows, no tab of the theme.
+    Click_Link(Theme("B")->Get_Content(), "glossar://h");
     Clock::Advance(wxTimeSpan::Seconds(2));
-    m_pFrame->Get_Themes()->Get_Glossar()->SetSelection(1);
+    m_pFrame->Get_Themes()->Get_Glossar()->SetSelection(0);
     Clock::Advance(wxTimeSpan::Seconds(3));
     Click_Link(m_pFrame->Get_Tasks(), "https://www.example.org/");
     Clock::Advance(wxTimeSpan::Hours(25));
@@ -246,7 +249,8 @@ TEST_F(Navigation, Activity_Log_File_Byte_For_Byte)
     EXPECT_EQ(m_Dir.Read("log/aktivitaet.log"), header + "08:00:10\t00:00:10\tA\n"
                                                          "08:01:25\t00:01:15\tB\n"
                                                          "08:01:30\t00:00:05\tLexikon\n"
-                                                         "08:01:32\t00:00:02\tLexikon - H\n"
+                                                         "08:01:30\t00:00:00\tLexikon - H\n"
+                                                         "08:01:32\t00:00:02\tLexikon - A\n"
                                                          "08:01:35\t00:00:03\tURL-Aufruf: https://www.example.org/\n"
                                                          "09:01:35\t25:00:00\tAufzeichnung beendet\n");
 }
