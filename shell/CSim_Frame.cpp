@@ -98,6 +98,7 @@ CSim_Frame::CSim_Frame(const wxString& start_file, const wxString& theme_file)
     s_pFrame = this;
 
     m_pTimer = new wxTimer(this, ID_TIMER);
+    m_Stay_Notice.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { SetStatusText(wxEmptyString, STATUS_STAY); });
     m_bReflections_Open = false;
 
     if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))

@@ -12,6 +12,9 @@
 #include "shell/Link_Launcher.h"
 #include "shell/Message_Box.h"
 #include "shell/Status_Fields.h"
+#include "shell/Stay_Countdown.h"
+
+#include <algorithm>
 
 #include <wx/filename.h>
 #include <wx/filesys.h>
@@ -76,6 +79,7 @@ void CSim_Frame::Clear_Themes()
     m_Pages.clear();
     m_Current_Item = wxTreeItemId();
     m_Glossar_Item = wxTreeItemId();
+    m_Stays_Left.clear();
     Delete_Catalogue();
 }
 
@@ -190,6 +194,7 @@ void CSim_Frame::Open_Item(const wxTreeItemId& item)
 {
     if (!item.IsOk() || item == m_Current_Item)
         return;
+    Leave_Stay();
     Stop_Simulations();
     m_Current_Item = item;
 
@@ -217,8 +222,38 @@ void CSim_Frame::Open_Item(const wxTreeItemId& item)
         {
             m_Elapsed = 0;
             m_pTimer->Start(1000);
+            Show_Stay(theme);
         }
     }
+    Colour_Items(m_pTree->GetRootItem());
+}
+
+void CSim_Frame::Leave_Stay()
+{
+    // The stay counts only time spent on its own theme: a count left running
+    // would go on inside the next theme's hint box and be credited there.
+    if (m_pTimer->IsRunning())
+        m_Stays_Left.push_back(Get_Theme(m_Current_Item));
+    m_pTimer->Stop();
+    m_Stay_Notice.Stop();
+    SetStatusText(wxEmptyString, STATUS_STAY);
+}
+
+void CSim_Frame::Show_Stay(const CSim_Theme* theme)
+{
+    bool again = std::find(m_Stays_Left.begin(), m_Stays_Left.end(), theme) != m_Stays_Left.end();
+    SetStatusText(Stay_Countdown(theme->Get_TimeOut() - m_Elapsed, again), STATUS_STAY);
+}
+
+void CSim_Frame::Colour_Items(const wxTreeItemId& item)
+{
+    if (!item.IsOk())
+        return;
+    m_pTree->SetItemTextColour(item, Is_Locked(item) ? s_Locked_Colour : s_Open_Colour);
+    wxTreeItemIdValue cookie;
+    for (wxTreeItemId child = m_pTree->GetFirstChild(item, cookie); child.IsOk();
+         child = m_pTree->GetNextChild(item, cookie))
+        Colour_Items(child);
 }
 
 void CSim_Frame::On_Timer(wxTimerEvent& event)
@@ -227,16 +262,19 @@ void CSim_Frame::On_Timer(wxTimerEvent& event)
         return;
     m_Elapsed += event.GetInterval();
     CSim_Theme* theme = Get_Theme(m_Current_Item);
-    if (!theme || m_Elapsed < theme->Get_TimeOut())
+    if (!theme)
+        return;
+    Show_Stay(theme);
+    if (m_Elapsed < theme->Get_TimeOut())
         return;
     m_pTimer->Stop();
+    m_Stay_Notice.StartOnce(STAY_SERVED_NOTICE_MS);
     // The minimum stay counts once per run.
     theme->Clear_TimeOut();
-    m_pTree->SetItemTextColour(m_Current_Item, s_Open_Colour);
+    Colour_Items(m_pTree->GetRootItem());
     wxTreeItemId next = Get_Next_Item();
     if (!next.IsOk())
         return;
-    m_pTree->SetItemTextColour(next, s_Open_Colour);
     wxWindow* window = Item_Window(next);
     if (window && window->GetId() != ID_THEME)
         m_bReflections_Open = true;

@@ -10,6 +10,7 @@
 #include "shell/Command_Ids.h"
 #include "shell/Exercise_Settings.h"
 #include "shell/Link_Launcher.h"
+#include "shell/Status_Fields.h"
 #include "tests/support/Frame_Fixture.h"
 #include "tests/support/Html_Inspection.h"
 #include "tirsal/CSim_Window.h"
@@ -30,6 +31,19 @@ namespace
                                  "[Themes/b]\nName=B\nContent=b.htm\n[Themes/A]\nName=A\nContent=a.htm\nTasks=a.txt\n";
     const wxColour s_Grey(127, 127, 127), s_Black(0, 0, 0);
     const std::string PROBE = HOST_PROBE_PLUGIN;
+
+    // A theme's hint box, answered once the ticks that came while it was open have been run.
+    class Hint_Box : public wxExpectModalBase<wxMessageDialog, Hint_Box>
+    {
+    public:
+        explicit Hint_Box(std::function<void()> meanwhile = [] {}) : m_Meanwhile(meanwhile) {}
+
+    protected:
+        int OnInvoked(wxMessageDialog*) const override { return m_Meanwhile(), wxID_OK; }
+
+    private:
+        std::function<void()> m_Meanwhile;
+    };
 }
 
 class Navigation : public Frame_Fixture
@@ -58,11 +72,17 @@ protected:
         Write_Ini("THEMES=kurs/themen.ini\n" + ini_extra);
         Make_Frame();
         wxTreeCtrl* tree = m_pFrame->Get_Tree();
-        wxTreeItemIdValue cookie;
         m_Items["R"] = tree->GetRootItem();
-        for (wxTreeItemId item = tree->GetFirstChild(m_Items["R"], cookie); item.IsOk();
-             item = tree->GetNextChild(m_Items["R"], cookie))
-            m_Labels.push_back(tree->GetItemText(m_Items[tree->GetItemText(item)] = item));
+        std::function<void(wxTreeItemId)> add = [&](wxTreeItemId parent) {
+            wxTreeItemIdValue cookie;
+            for (wxTreeItemId item = tree->GetFirstChild(parent, cookie); item.IsOk(); item = tree->GetNextChild(parent, cookie))
+            {
+                if (parent == m_Items["R"])
+                    m_Labels.push_back(tree->GetItemText(item));
+                add(m_Items[tree->GetItemText(item)] = item);
+            }
+        };
+        add(m_Items["R"]);
     }
 
     void Tick(int count = 1)
@@ -95,6 +115,8 @@ protected:
     wxColour Colour(const wxString& label) { return m_pFrame->Get_Tree()->GetItemTextColour(m_Items[label]); }
     void Select(const wxString& label) { m_pFrame->Get_Tree()->SelectItem(m_Items[label]); }
     bool Timer_Running() { return m_pFrame->Get_Timer()->IsRunning(); }
+    bool Locked(const wxString& label) { return m_pFrame->Is_Locked(m_Items[label]); }
+    wxString Stay() { return m_pFrame->GetStatusBar()->GetStatusText(STATUS_STAY); }
     CSim_Theme* Theme(const wxString& label) { return m_pFrame->Get_Theme(m_Items[label]); }
     wxHtmlWindow* Root_Page() { return Theme("R")->Get_Content(); }
 
@@ -121,15 +143,18 @@ TEST_F(Navigation, Timed_Theme_Keeps_Its_Successor_Locked_Until_Served)
     EXPECT_EQ(Selected(), "R");
     Command(ID_NEXT_THEME);
     EXPECT_EQ(Selected(), "A");
+    EXPECT_EQ(Stay(), L"Nächstes Thema in 0:10");
     for (int second = 1; second < 10; second++)
     {
         Tick();
         EXPECT_FALSE(Is_Enabled(ID_NEXT_THEME)) << second;
+        EXPECT_EQ(Stay(), wxString::Format(L"Nächstes Thema in 0:%02d", 10 - second));
     }
     Command(ID_NEXT_THEME);
     EXPECT_EQ(Selected(), "A");
     Tick();
     EXPECT_FALSE(Timer_Running());
+    EXPECT_EQ(Stay(), L"Nächstes Thema frei");
     EXPECT_EQ(Colour("B"), s_Black);
     EXPECT_TRUE(Is_Enabled(ID_NEXT_THEME));
     EXPECT_FALSE(Is_Enabled(ID_REFLECTIONS));
@@ -143,6 +168,7 @@ TEST_F(Navigation, Timed_Theme_Keeps_Its_Successor_Locked_Until_Served)
     // Served once, a time-out stays served.
     Select("A");
     EXPECT_FALSE(Timer_Running());
+    EXPECT_EQ(Stay(), "");
 }
 
 TEST_F(Navigation, Leaving_A_Timed_Theme_Early_Does_Not_Unlock_Its_Successor)
@@ -156,10 +182,43 @@ TEST_F(Navigation, Leaving_A_Timed_Theme_Early_Does_Not_Unlock_Its_Successor)
     EXPECT_EQ(Colour("B"), s_Grey);
     // Coming back starts the count from zero.
     Select("A");
+    EXPECT_EQ(Stay(), L"Von vorn: Nächstes Thema in 0:10");
     Tick(9);
-    EXPECT_TRUE(m_pFrame->Is_Locked(m_Items["B"]));
+    EXPECT_TRUE(Locked("B"));
     Tick();
-    EXPECT_FALSE(m_pFrame->Is_Locked(m_Items["B"]));
+    EXPECT_FALSE(Locked("B"));
+}
+
+TEST_F(Navigation, A_Stay_Counts_Only_Time_Spent_On_Its_Own_Theme_Not_In_Hint_Boxes)
+{
+    Start("[Themes/A]\nTimeOut=60\nHint=Erst lesen.\n[Themes/c]\nName=C\nTimeOut=30\nHint=Lies.\n[Themes/d]\nName=D\n");
+    const auto ticks = [this](int count) { return Hint_Box([this, count] { Tick(count); }); };
+    wxTEST_DIALOG(Select("A"), Hint_Box());
+    Tick(50);
+    wxTEST_DIALOG(Select("C"), ticks(3));
+    EXPECT_TRUE(Locked("D"));
+    wxTEST_DIALOG(Select("A"), Hint_Box());
+    Tick(40);
+    Select("Lexikon");
+    Tick(15);
+    wxTEST_DIALOG(Command(ID_BACK), ticks(6));
+    EXPECT_TRUE(Locked("B"));
+}
+
+TEST_F(Navigation, Colours_Follow_The_Locks_In_A_Nested_Course)
+{
+    Start("[Themes/A/x]\nName=X\nTimeOut=3\n[Themes/A/x/y]\nName=Y\n");
+    const auto expect_colours = [this] {
+        for (const auto& item : m_Items)
+            EXPECT_EQ(Colour(item.first), Locked(item.first) ? s_Grey : s_Black) << item.first;
+    };
+    EXPECT_TRUE(Locked("B") && Locked("Y"));
+    Select("X");
+    Tick(2);
+    expect_colours();
+    Tick();
+    EXPECT_FALSE(Locked("B") || Locked("Y"));
+    expect_colours();
 }
 
 TEST_F(Navigation, Back_And_Forward_Keys_Follow_The_History)
