@@ -133,6 +133,16 @@ void Course_Checker::Check_Reference(const wxString& file, const wxString& where
         for (const auto& title : m_Glossary_Titles)
             if (!entry && !label.empty() && title.first.Lower().StartsWith(label.Lower()))
                 entry = &title;
+        if (!entry)
+        {
+            std::vector<wxString> titles;
+            for (const auto& title : m_Glossary_Titles)
+                titles.push_back(title.first);
+            const wxString close = Closest_Name(label, titles);
+            for (const auto& title : m_Glossary_Titles)
+                if (!entry && !close.empty() && title.first == close)
+                    entry = &title;
+        }
         const wxString page = entry ? wxString() : Closest_Name(label, m_Glossary_Labels);
         if (entry && entry->first.CmpNoCase(label) == 0)
             text << wxString::Format(U(" (der Eintrag steht auf der Seite %s: glossar://%s)"),
