@@ -124,7 +124,7 @@ TEST(Command_Line_E2E, New_Course_Is_Clean_Opens_And_Keeps_A_Folder_In_Use)
 TEST(Course_Check_E2E, Lists_The_Problems_Without_A_Display)
 {
     Temp_Dir dir;
-    dir.Write("kurs/sim_corvena.ini", "THEMES=themen.ini\nDOLOG=1\nLOGFILE=protokoll.log\n");
+    dir.Write("kurs/sim_corvena.ini", "THEMES=themen.ini\nDOLOG=1\nLOGFILE=../protokoll.log\n");
     dir.Write("kurs/themen.ini",
               "[General]\nName=Teich\n[Themes]\nName=Teich\nContent=start.htm\n"
               "[Themes/1_Drei_Arten]\nName=Drei Arten\nSimulation=" CORVENA_PLUGIN_DIR "/fischlauf_2.dll\n"
@@ -137,7 +137,7 @@ TEST(Course_Check_E2E, Lists_The_Problems_Without_A_Display)
                        "fischlauf_2.so\n"), std::string::npos) << out;
     EXPECT_NE(out.find("start.htm Zeile 1: Bild \"teich.png\" nicht gefunden\n"), std::string::npos) << out;
     EXPECT_TRUE(Ends_With(out, "– 2 Probleme gefunden.\nStatus 1\n")) << out;
-    EXPECT_FALSE(dir.Exists("kurs/protokoll.log"));
+    EXPECT_FALSE(dir.Exists("protokoll.log"));
 
     out = Run_Without_Display({"--check", CORVENA_STAGE_DIR "/sim_corvena.ini"});
     EXPECT_TRUE(Ends_With(out, "keine Probleme gefunden.\nStatus 0\n")) << out;
