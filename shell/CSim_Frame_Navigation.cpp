@@ -11,6 +11,7 @@
 #include "shell/CSim_Themes.h"
 #include "shell/Link_Launcher.h"
 #include "shell/Message_Box.h"
+#include "shell/Preview_Mode.h"
 #include "shell/Status_Fields.h"
 #include "shell/Stay_Countdown.h"
 
@@ -166,7 +167,8 @@ bool CSim_Frame::Has_TimeOut(const wxTreeItemId& item) const
 
 bool CSim_Frame::Is_Locked(const wxTreeItemId& item) const
 {
-    return Get_Theme(item) && Has_TimeOut(Get_Prev_Item(item));
+    // The author previewing the course walks it without waiting.
+    return !Is_Preview() && Get_Theme(item) && Has_TimeOut(Get_Prev_Item(item));
 }
 
 void CSim_Frame::Show_Tasks(bool show)
@@ -218,7 +220,7 @@ void CSim_Frame::Open_Item(const wxTreeItemId& item)
     {
         if (!theme->Get_Hint().empty())
             Message_Box(theme->Get_Hint(), "Hinweis", wxOK | wxCENTRE);
-        if (theme->Get_TimeOut() > 0)
+        if (theme->Get_TimeOut() > 0 && !Is_Preview())
         {
             m_Elapsed = 0;
             m_pTimer->Start(1000);
