@@ -14,6 +14,8 @@ install(DIRECTORY ${CMAKE_SOURCE_DIR}/course/ DESTINATION ${CORVENA_INSTALL_DIR}
   COMPONENT runtime
   PATTERN "CMakeLists.txt" EXCLUDE
   PATTERN "*.in" EXCLUDE)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/checker/vorlage/ DESTINATION ${CORVENA_INSTALL_DIR}/vorlage
+  COMPONENT runtime)
 install(CODE "
   file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin\")
   execute_process(COMMAND \${CMAKE_COMMAND} -E create_symlink

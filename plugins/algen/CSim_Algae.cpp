@@ -71,6 +71,34 @@ const char* const* CSim_Algae::Option_Keys()
     return s_Pointers.data();
 }
 
+const SIM_Option_Number* CSim_Algae::Option_Numbers()
+{
+    static std::vector<std::string> s_Keys, s_Defaults;
+    static std::vector<SIM_Option_Number> s_Numbers;
+    if (s_Numbers.empty())
+    {
+        std::vector<bool> whole = {true, true};
+        s_Keys = {"RESET_SHOW", "DEFAULT_SHOW"};
+        s_Defaults = {"1", "1"};
+        Setting settings[PARAMETERS];
+        Default_Settings(settings);
+        for (const Setting& s : settings)
+        {
+            const double values[] = {s.Value, s.Min, s.Max, double(s.Show)};
+            for (int member = 0; member < 4; member++)
+            {
+                s_Keys.push_back(Key(s.Key, member));
+                s_Defaults.push_back(wxString::FromCDouble(values[member]).ToStdString());
+                whole.push_back(member == 3);
+            }
+        }
+        for (size_t i = 0; i < s_Keys.size(); i++)
+            s_Numbers.push_back({s_Keys[i].c_str(), whole[i], s_Defaults[i].c_str()});
+        s_Numbers.push_back({nullptr, false, nullptr});
+    }
+    return s_Numbers.data();
+}
+
 CSim_Algae::CSim_Algae(wxWindow* parent, const wxString& options)
     : CSim_Window(parent, options), m_pReset(nullptr), m_pReference(nullptr), m_pPlot(nullptr)
 {

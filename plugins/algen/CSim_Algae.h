@@ -8,6 +8,7 @@
 #include "Algen_Model.h"
 
 #include <tirsal/CSim_Window.h>
+#include <tirsal/Option_Numbers.h>
 
 class CSim_Algae_Plot;
 class wxButton;
@@ -21,6 +22,10 @@ public:
 
     /// Every option key the window reads, null terminated.
     static const char* const* Option_Keys();
+
+    /// The keys of that list read as numbers, with the defaults the window
+    /// starts from, ending with a null Key.
+    static const SIM_Option_Number* Option_Numbers();
 
 private:
     /// The numeric parameters, in the order of the settings column.
