@@ -97,7 +97,6 @@ TEST_F(Demo_Course_Window, Every_Control_Can_Be_Reached_On_Small_Screens)
 {
     Write_Ini("THEMES=" CORVENA_STAGE_DIR "/course/themen.ini\nDOLOG=0\n");
     Make_Frame();
-    wxAuiManager& manager = m_pFrame->Get_Manager();
     CSim_Selftest* selftest = m_pFrame->Get_Themes()->Get_Selftest();
     CSim_Reflections* reflections = m_pFrame->Get_Themes()->Get_Reflections();
     for (const wxSize& size : {wxSize(800, 600), wxSize(1024, 600), wxSize(1280, 720)})
@@ -112,8 +111,8 @@ TEST_F(Demo_Course_Window, Every_Control_Can_Be_Reached_On_Small_Screens)
         for (wxWindow* page : m_pFrame->Get_Pages())
         {
             for (wxWindow* other : m_pFrame->Get_Pages())
-                manager.GetPane(other).Show(other == page);
-            manager.Update();
+                m_pFrame->Get_Manager().GetPane(other).Show(other == page);
+            m_pFrame->Get_Manager().Update();
             wxAuiNotebook* book = dynamic_cast<wxAuiNotebook*>(page);
             for (size_t i = 0; i < book->GetPageCount(); i++)
             {

@@ -8,8 +8,6 @@
 #include <wx/scrolwin.h>
 #include <wx/window.h>
 
-#include <algorithm>
-
 void Process_Events()
 {
     for (int round = 0; round < 3; round++)
@@ -66,54 +64,33 @@ int Run_Modal(wxDialog* dialog, const std::function<void()>& inside, int timeout
 
 namespace
 {
-    // Where window lies within the area a pupil can get to in its parent:
-    // the parent's client area, or for a scrolled parent its virtual area.
-    bool Reachable_In_Parent(wxWindow* window)
+    // Each shown window must lie in its parent's client area, or in the
+    // virtual area of a scrolled parent; a frame's own bars in the frame.
+    wxString Unreachable_Below(wxWindow* parent)
     {
-        wxWindow* parent = window->GetParent();
-        // The status bar lies outside the client area of its frame.
-        if (parent->IsTopLevel())
-            return parent->GetScreenRect().Contains(window->GetScreenRect());
-        wxRect rect = window->GetRect();
-        wxRect room(parent->GetClientSize());
-        if (wxScrollHelperBase* scrolled = dynamic_cast<wxScrollHelperBase*>(parent))
-        {
-            int x_unit = 0, y_unit = 0;
-            scrolled->GetScrollPixelsPerUnit(&x_unit, &y_unit);
-            rect.SetPosition(scrolled->CalcUnscrolledPosition(rect.GetPosition()));
-            const wxSize virtual_size = parent->GetVirtualSize();
-            if (x_unit > 0)
-                room.width = std::max(room.width, virtual_size.x);
-            if (y_unit > 0)
-                room.height = std::max(room.height, virtual_size.y);
-        }
-        return room.Contains(rect);
-    }
-
-    void Collect_Unreachable(wxWindow* window, wxString* report)
-    {
-        for (wxWindow* child : window->GetChildren())
+        wxString report;
+        for (wxWindow* child : parent->GetChildren())
         {
             if (!child->IsShown() || child->IsTopLevel())
                 continue;
-            if (!Reachable_In_Parent(child))
-                *report << wxString::Format("%s \"%s\" at %d,%d %dx%d in %s %dx%d (virtual %dx%d)\n",
-                                            child->GetClassInfo()->GetClassName(), child->GetLabel(),
-                                            child->GetPosition().x, child->GetPosition().y,
-                                            child->GetSize().x, child->GetSize().y,
-                                            window->GetClassInfo()->GetClassName(),
-                                            window->GetClientSize().x, window->GetClientSize().y,
-                                            window->GetVirtualSize().x, window->GetVirtualSize().y);
-            Collect_Unreachable(child, report);
+            wxRect rect = child->GetRect(), room(parent->GetClientSize());
+            int x_unit = 0, y_unit = 0;
+            if (wxScrollHelperBase* scrolled = dynamic_cast<wxScrollHelperBase*>(parent))
+            {
+                scrolled->GetScrollPixelsPerUnit(&x_unit, &y_unit);
+                rect.SetPosition(scrolled->CalcUnscrolledPosition(rect.GetPosition()));
+            }
+            const wxSize virtual_size = parent->GetVirtualSize();
+            room.SetSize(wxSize(x_unit ? virtual_size.x : room.width, y_unit ? virtual_size.y : room.height));
+            if (parent->IsTopLevel() ? !parent->GetScreenRect().Contains(child->GetScreenRect()) : !room.Contains(rect))
+                report << child->GetClassInfo()->GetClassName() << " \"" << child->GetLabel() << "\"\n";
+            report << Unreachable_Below(child);
         }
+        return report;
     }
 }
 
 wxString Unreachable_Windows(wxWindow* top, const wxRect& screen)
 {
-    wxString report;
-    if (!screen.Contains(top->GetScreenRect()))
-        report << "the window itself lies outside the screen\n";
-    Collect_Unreachable(top, &report);
-    return report;
+    return (screen.Contains(top->GetScreenRect()) ? "" : "the window leaves the screen\n") + Unreachable_Below(top);
 }
