@@ -1,7 +1,9 @@
 #include "activities/CSim_Reflections.h"
 
 #include "activities/CSim_Reflection.h"
+#include "activities/Screen_Area.h"
 #include "common/Record_File.h"
+#include "common/Scroll_Page.h"
 #include "common/Text_Codec.h"
 #include "shell/Activity_Log.h"
 #include "shell/CSim_Config.h"
@@ -80,10 +82,12 @@ CSim_Reflections::CSim_Reflections(wxWindow* parent, const wxString& file)
         content->FitInside(area);
         area->Layout();
         area->SetScrollRate(20, 20);
+        Prepare_Scroll_Page(area);
     }
     else
         delete content;
     Layout();
+    SetSize(Visible_Screen_Area(this));
 }
 
 CSim_Reflections::~CSim_Reflections()
