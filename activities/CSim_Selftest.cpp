@@ -2,6 +2,7 @@
 
 #include "activities/CSim_Question.h"
 #include "activities/Static_Label.h"
+#include "common/Record_Texts.h"
 #include "shell/Activity_Log.h"
 #include "shell/CSim_Config.h"
 #include "shell/Message_Box.h"
@@ -138,7 +139,7 @@ bool CSim_Selftest::Next_Question()
             EndModal(wxID_OK);
         else
             Hide();
-        Log_Program_Activity("Selbsttest beendet");
+        Log_Program_Activity(Record_Text(Record_Texts::Selftest_Ended));
 
         wxString text;
         if (m_nWrong == 0)
@@ -164,7 +165,7 @@ bool CSim_Selftest::Next_Question()
 
 void CSim_Selftest::On_Cancel(wxCommandEvent& event)
 {
-    Log_Program_Activity("Selbsttest abgebrochen");
+    Log_Program_Activity(Record_Text(Record_Texts::Selftest_Aborted));
     m_pTimer->Stop();
     event.Skip();
 }
@@ -197,7 +198,7 @@ void CSim_Selftest::On_CheckBox(wxCommandEvent&)
 
 void CSim_Selftest::On_Init(wxInitDialogEvent&)
 {
-    Log_Program_Activity("Selbsttest gestartet");
+    Log_Program_Activity(Record_Text(Record_Texts::Selftest_Started));
     wxWindow* area = m_pIntro->GetParent();
     m_pIntro->SetPosition(wxPoint(0, 0));
     m_pIntro->SetSize(area->GetSize());

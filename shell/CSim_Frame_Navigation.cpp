@@ -6,6 +6,7 @@
 #include "activities/CSim_Glossar.h"
 #include "activities/CSim_Reflections.h"
 #include "activities/CSim_Selftest.h"
+#include "common/Record_Texts.h"
 #include "shell/Command_Ids.h"
 #include "shell/CSim_Theme.h"
 #include "shell/CSim_Themes.h"
@@ -58,7 +59,8 @@ void CSim_Frame::Load_Themes(const wxString& path)
     Add_Theme_Tree(wxTreeItemId(), 0, m_pThemes->Get_Root());
     wxTreeItemId root = m_pTree->GetRootItem();
     CSim_Glossar* glossar = m_pThemes->Get_Glossar();
-    m_Glossar_Item = glossar ? Add_Content_Page(root, 3, glossar, "Lexikon") : wxTreeItemId();
+    m_Glossar_Item =
+        glossar ? Add_Content_Page(root, 3, glossar, Record_Text(Record_Texts::Glossary_Item)) : wxTreeItemId();
     if (root.IsOk())
     {
         m_pTree->Expand(root);
@@ -250,7 +252,8 @@ void CSim_Frame::On_Page_Changed(wxAuiNotebookEvent& event)
     int page = event.GetSelection();
     if (!notebook || page < 0 || size_t(page) >= notebook->GetPageCount())
         return;
-    Add_Log_Entry(wxString::Format("%s - %s", m_pTree->GetItemText(item), notebook->GetPageText(page)));
+    Add_Log_Entry(wxString::Format(Record_Text(Record_Texts::Page_Opened), m_pTree->GetItemText(item),
+                                   notebook->GetPageText(page)));
 }
 
 void CSim_Frame::On_Link_Clicked(wxHtmlLinkEvent& event)
@@ -287,12 +290,12 @@ void CSim_Frame::Open_Link(const wxString& link, wxHtmlWindow* source)
         // the desktop's browser.
         if (Has_Web_Scheme(link))
         {
-            Add_Log_Entry(wxString::Format("URL-Aufruf: %s", link));
+            Add_Log_Entry(wxString::Format(Record_Text(Record_Texts::Link_Opened), link));
             Launch_Link({Link_Launch::Browser, link});
         }
         return;
     }
-    Add_Log_Entry(wxString::Format("URL-Aufruf: %s", link));
+    Add_Log_Entry(wxString::Format(Record_Text(Record_Texts::Link_Opened), link));
     wxString command;
     if (type->GetOpenCommand(&command, wxFileType::MessageParameters(target, wxEmptyString)) && !command.empty())
         Launch_Link({Link_Launch::Command, command});
