@@ -436,7 +436,7 @@ Report_Result Write_Class_Report(const Report_Request& request)
         return not_written(U("es ist der Klassenordner oder ein Ordner über ihm"));
     if (fs::exists(out_status) && !Is_Empty_Directory(out) && !Is_Earlier_Report(result.Out))
         return not_written(U("der Ordner enthält andere Dateien als eine frühere Auswertung; sie bleiben, wie sie "
-                             "sind. Bitte einen anderen Ordner wählen"));
+                             "sind. Bitte den Ordner umbenennen oder verschieben"));
 
     Folder_Walk walk(out);
     walk.Walk(class_dir, fs::path());
@@ -492,8 +492,8 @@ Report_Result Write_Class_Report(const Report_Request& request)
     for (const Passed_File& passed : overview.Passed)
         failures += passed.Failure;
     result.What = failures ? Report_Result::Unread : Report_Result::Complete;
-    result.Message = wxString::Format(U("Auswertung geschrieben: %s (%zu Schüler, %zu Sitzungen, %zu Dateien "
-                                        "übergangen, davon %zu nicht lesbar)."),
+    result.Message = wxString::Format(U("Auswertung geschrieben: %s (Schüler: %zu, Sitzungen: %zu, übergangene "
+                                        "Dateien: %zu, davon nicht lesbar: %zu)."),
                                       result.Out + "/bericht.html", overview.Pupils.size(), sessions,
                                       overview.Passed.size(), failures);
     for (const Passed_File& passed : overview.Passed)

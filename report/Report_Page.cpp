@@ -36,6 +36,12 @@ namespace
         return wxString::Format("%ld", n);
     }
 
+    // A count with its noun: "1 Durchgang", "2 Durchgänge".
+    wxString Count(size_t n, const char* one, const char* many)
+    {
+        return wxString::Format("%zu ", n) + U(n == 1 ? one : many);
+    }
+
     wxString Minutes(long seconds)
     {
         return wxString::Format("%ld min", (seconds + 30) / 60);
@@ -44,8 +50,8 @@ namespace
     const char* const Style =
         "body{font-family:sans-serif;margin:2em;max-width:1150px;color:#222}"
         "table{border-collapse:collapse;margin:.5em 0 1.5em}"
-        "td,th{border:1px solid #ccc;padding:.25em .6em;text-align:left;vertical-align:top}"
-        "th{background:#f0f0f0}td.n{text-align:right}.hint{color:#666}"
+        "td,th{border:1px solid #ccc;padding:.25em .6em;text-align:left;vertical-align:top}td{white-space:nowrap}"
+        "th{background:#f0f0f0}.hint{color:#666}"
         "h3{margin-top:2em;border-bottom:1px solid #ccc}img{max-width:100%}";
 
     wxString Summary(const Class_Overview& o)
@@ -70,11 +76,13 @@ namespace
             answers += !p.Ratings.empty();
         }
         wxString html = "<ul>\n";
-        html << "<li>" << o.Pupils.size() << U(" Schülerinnen und Schüler, ") << sessions
-             << U(" Sitzungen (Aktivitätsprotokolle) mit zusammen ") << Minutes(seconds) << "</li>\n";
-        html << "<li>" << short_runs << U(" Sitzungen ohne „Aufzeichnung beendet“ (abgebrochen)") << "</li>\n";
-        html << "<li>" << sim_logs << U(" Simulationsprotokolle, ") << answers
-             << U(" ausgefüllte Reflektionshilfen") << "</li>\n</ul>\n";
+        html << "<li>" << Count(o.Pupils.size(), "Schülerin oder Schüler", "Schülerinnen und Schüler") << ", "
+             << Count(sessions, "Sitzung", "Sitzungen") << U(" (Aktivitätsprotokolle) mit zusammen ")
+             << Minutes(seconds) << "</li>\n";
+        html << "<li>" << Count(short_runs, "Sitzung", "Sitzungen")
+             << U(" ohne „Aufzeichnung beendet“ (abgebrochen)") << "</li>\n";
+        html << "<li>" << Count(sim_logs, "Simulationsprotokoll", "Simulationsprotokolle") << ", "
+             << Count(answers, "ausgefüllte Reflektionshilfe", "ausgefüllte Reflektionshilfen") << "</li>\n</ul>\n";
         if (!cut.empty())
             html << U("<p>Abgebrochene Sitzungen:</p>\n<ul>\n") << cut << "</ul>\n";
         if (o.Unknown_Lines > 0)
@@ -125,7 +133,7 @@ namespace
             for (const Session_Line& line : p.Sessions)
             {
                 const Session_Summary& s = line.Summary;
-                wxString test = Number(s.Selftest_Runs) + U(" Durchgänge");
+                wxString test = Count(size_t(s.Selftest_Runs), "Durchgang", "Durchgänge");
                 if (s.Selftest_Questions >= 0)
                     test << wxString::Format(U(", zuletzt %d von %d richtig"), s.Selftest_Right, s.Selftest_Questions);
                 html << Cells({Html(line.File), Html(line.Date), Html(s.Begin), Html(s.End),
@@ -141,8 +149,8 @@ namespace
         else
             html << U("<p class=\"hint\">Kein Aktivitätsprotokoll.</p>\n");
         if (p.Simulation_Logs > 0)
-            html << "<p>" << p.Simulation_Logs << U(" Simulationsprotokolle mit ") << p.Simulation_Entries
-                 << U(" Einträgen.</p>\n");
+            html << "<p>" << Count(size_t(p.Simulation_Logs), "Simulationsprotokoll", "Simulationsprotokolle")
+                 << U(" mit ") << Count(p.Simulation_Entries, "Eintrag", "Einträgen") << ".</p>\n";
         if (!p.Ratings.empty())
         {
             html << U("<p>Reflektionshilfe (Bewertung 1 bis 5): ");

@@ -9,3 +9,6 @@ cmake --install build --prefix "$prefix"
 CORVENA_INSTALLED_PREFIX="$prefix" build/tests/test_e2e --gtest_filter='Installed.*'
 (cd build && cpack -G DEB)
 dpkg-deb -I build/sim-corvena_*.deb | grep -E '^ (Package|Version|Depends):'
+# Both menu entries: the program and the class report.
+entries=$(dpkg-deb -c build/sim-corvena_*.deb | grep -cE 'applications/sim-corvena(-auswertung)?\.desktop$')
+[ "$entries" -eq 2 ] || { echo "menu entries in the package: $entries, expected 2" >&2; exit 1; }
