@@ -200,7 +200,7 @@ namespace
             text << (i ? ", " : "") << lines[i];
         if (lines.size() > 10)
             text << U(" und ") << lines.size() - 10 << U(" weitere");
-        return text;
+        return text + (lines.size() == 1 ? U(" passt") : U(" passen"));
     }
 
     void Add_Items(std::vector<Item_Time>& into, const std::vector<Item_Time>& items)
@@ -277,7 +277,7 @@ namespace
             if (!read)
                 Fail(record, U("die Kopfzeilen sind nicht lesbar"));
             else if (!bad.empty())
-                Fail(record, U("nur zum Teil gelesen: ") + Line_Numbers(bad) + U(" passen nicht zum Aufbau"));
+                Fail(record, U("nur zum Teil gelesen: ") + Line_Numbers(bad) + U(" nicht zum Aufbau"));
         }
 
         void Finish()
@@ -309,7 +309,7 @@ namespace
         {
             Session_Summary summary = Summarise_Session(log, m_pCourse);
             m_Tables.Add_Session(pupil.Name, record.File, log, summary);
-            summary.Answers.clear();
+            std::vector<Judged_Answer>().swap(summary.Answers);  // written: the overview keeps no rows
             if (std::find(m_Overview.Courses.begin(), m_Overview.Courses.end(), log.Course) == m_Overview.Courses.end())
                 m_Overview.Courses.push_back(log.Course);
             for (const Item_Time& item : summary.Items)

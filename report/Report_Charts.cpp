@@ -104,10 +104,13 @@ namespace
             return std::min<double>(widest + 16, Left_Most);
         }
 
-        // text, cut to fit width.
+        // text, cut to fit width. Labels come from pupils' files and may be
+        // of any length: nothing longer than a line is measured.
         wxString Fitted(wxString text, double width) const
         {
             const wxString more = wxString::FromUTF8("…");
+            if (text.length() > 80)
+                text = text.Left(80) + more;
             if (Width(text) <= width)
                 return text;
             while (text.length() > 1 && Width(text + more) > width)
@@ -145,9 +148,11 @@ bool Draw_Time_Chart(const Class_Overview& overview, const wxString& path)
     std::vector<std::pair<double, int>> places;  // x and row of each item's key
     double x = 16;
     int legend_rows = items.empty() ? 0 : 1;
+    std::vector<wxString> keys;
     for (const wxString& item : items)
     {
-        const double w = 22 + measure.Width(item) + 18;
+        keys.push_back(measure.Fitted(item, Width / 2));
+        const double w = 22 + measure.Width(keys.back()) + 18;
         if (x + w > Width - 16 && x > 16)
         {
             x = 16;
@@ -207,7 +212,7 @@ bool Draw_Time_Chart(const Class_Overview& overview, const wxString& path)
     {
         const double ky = legend_top + places[i].second * 22;
         canvas.Box(places[i].first, ky + 2, 14, 14, Palette[i % std::size(Palette)]);
-        canvas.Text(items[i], places[i].first + 20, ky + 1);
+        canvas.Text(keys[i], places[i].first + 20, ky + 1);
     }
     return canvas.Save(path);
 }

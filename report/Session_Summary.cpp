@@ -14,47 +14,79 @@ namespace
 {
     using namespace Record_Texts;
 
+    // A text the program writes, cut where its "%s" stand: the pieces
+    // around them, split once.
+    struct Format
+    {
+        explicit Format(const wxString& format)
+        {
+            const wxString mark = "%s";
+            const size_t a = format.find(mark), b = a == wxString::npos ? a : format.find(mark, a + 2);
+            Args = a == wxString::npos ? 0 : b == wxString::npos ? 1 : 2;
+            Head = format.substr(0, a);
+            Middle = Args == 2 ? format.substr(a + 2, b - a - 2) : wxString();
+            Tail = Args == 0 ? wxString() : format.substr((Args == 2 ? b : a) + 2);
+        }
+
+        wxString Head, Middle, Tail;
+        int Args;
+    };
+
+    // A judged self-test question: a head ("Zeit "), the share right-aligned
+    // in three places, then the verdict with the question.
+    struct Question_Format
+    {
+        explicit Question_Format(const char* utf8)
+            : Head(Record_Text(utf8).BeforeFirst('%')), Rest("%" + Record_Text(utf8).AfterFirst('%').Mid(4))
+        {
+        }
+
+        wxString Head;
+        Format Rest;
+    };
+
     // The texts the program writes itself, made once.
     struct Own_Texts
     {
-        wxString Started = Record_Text(Log_Started), Ended = Record_Text(Log_Ended),
-                 Page = Record_Text(Page_Opened), Link = Record_Text(Link_Opened),
-                 Checked = Record_Text(Exercise_Checked), Wrong = Record_Text(Exercise_Wrong),
-                 Right = Record_Text(Exercise_Right), Solution = Record_Text(Exercise_Solution),
-                 Reset = Record_Text(Exercise_Reset), Test_Started = Record_Text(Selftest_Started),
-                 Test_Ended = Record_Text(Selftest_Ended), Test_Aborted = Record_Text(Selftest_Aborted),
-                 Question_Right = Record_Text(Record_Texts::Question_Right),
-                 Question_Wrong = Record_Text(Record_Texts::Question_Wrong),
-                 Opened = Record_Text(Reflection_Opened), Closed = Record_Text(Reflection_Closed);
+        Format Started{Record_Text(Log_Started)}, Ended{Record_Text(Log_Ended)}, Page{Record_Text(Page_Opened)},
+            Link{Record_Text(Link_Opened)}, Checked{Record_Text(Exercise_Checked)},
+            Wrong{Record_Text(Exercise_Wrong)}, Right{Record_Text(Exercise_Right)},
+            Solution{Record_Text(Exercise_Solution)}, Reset{Record_Text(Exercise_Reset)},
+            Test_Started{Record_Text(Selftest_Started)}, Test_Ended{Record_Text(Selftest_Ended)},
+            Test_Aborted{Record_Text(Selftest_Aborted)}, Opened{Record_Text(Reflection_Opened)},
+            Closed{Record_Text(Reflection_Closed)};
+        Question_Format Question_Right{Record_Texts::Question_Right}, Question_Wrong{Record_Texts::Question_Wrong};
     };
 
-    // Whether text is what format (with one or two "%s") makes, and what
-    // stands for them. With two, the first takes all it can: a question may
-    // hold the separator, the ticked boxes never do.
-    bool Fits(const wxString& text, const wxString& format, wxString* first = nullptr, wxString* second = nullptr)
+    // Whether text (from at on) is what format makes, and what stands for
+    // its "%s". With two, the first takes all it can: a question may hold
+    // the separator, the ticked boxes never do.
+    bool Fits(const wxString& text, const Format& format, wxString* first = nullptr, wxString* second = nullptr,
+              size_t at = 0)
     {
-        const size_t a = format.find("%s");
-        if (a == wxString::npos)
-            return text == format;
-        const size_t b = format.find("%s", a + 2);
-        const wxString head = format.substr(0, a), tail = format.substr((b == wxString::npos ? a : b) + 2);
-        if (text.length() < head.length() + tail.length() || !text.StartsWith(head) || !text.EndsWith(tail))
+        const size_t length = text.length() - at;
+        if (format.Args == 0)
+            return at == 0 && text == format.Head;
+        const size_t ends = format.Head.length() + format.Tail.length();
+        if (length < ends || text.compare(at, format.Head.length(), format.Head) != 0
+            || text.compare(text.length() - format.Tail.length(), format.Tail.length(), format.Tail) != 0)
             return false;
-        const wxString inner = text.substr(head.length(), text.length() - head.length() - tail.length());
-        if (b == wxString::npos)
+        const size_t from = at + format.Head.length(), count = length - ends;
+        if (format.Args == 1)
         {
             if (first)
-                *first = inner;
+                *first = text.substr(from, count);
             return true;
         }
-        const wxString middle = format.substr(a + 2, b - a - 2);
-        const size_t m = inner.rfind(middle);
-        if (m == wxString::npos)
+        if (count < format.Middle.length())
+            return false;
+        const size_t m = text.rfind(format.Middle, from + count - format.Middle.length());
+        if (m == wxString::npos || m < from)
             return false;
         if (first)
-            *first = inner.substr(0, m);
+            *first = text.substr(from, m - from);
         if (second)
-            *second = inner.substr(m + middle.length());
+            *second = text.substr(m + format.Middle.length(), from + count - m - format.Middle.length());
         return true;
     }
 
@@ -64,23 +96,20 @@ namespace
         Test_Aborted, Question, Opened, Closed
     };
 
-    // A judged self-test question: "Zeit", the share right-aligned in three
-    // places, then the verdict with the question.
     bool Fits_Question(const Own_Texts& t, const wxString& text, bool* right, int* percent, wxString* question)
     {
-        for (const wxString* format : {&t.Question_Right, &t.Question_Wrong})
+        for (const Question_Format* format : {&t.Question_Right, &t.Question_Wrong})
         {
-            const size_t d = format->find("%3d%%");
-            if (!text.StartsWith(format->substr(0, d)))
+            if (!text.StartsWith(format->Head))
                 continue;
-            size_t at = d;
+            size_t at = format->Head.length();
             while (at < text.length() && text[at] == ' ')
                 at++;
             long value = 0;
             const size_t digits = at;
             for (; at < text.length() && text[at] >= '0' && text[at] <= '9' && at - digits < 6; at++)
                 value = value * 10 + (text[at] - '0');
-            if (at > digits && Fits(text.substr(at), "%" + format->substr(d + 5), question))
+            if (at > digits && Fits(text, format->Rest, question, nullptr, at))
             {
                 *right = format == &t.Question_Right;
                 *percent = int(value);
@@ -95,7 +124,7 @@ namespace
     Kind Classify(const Own_Texts& t, const wxString& text, const wxString& stay, const Course_Items* course,
                   wxString* arg, bool* right, int* percent)
     {
-        const std::pair<const wxString*, Kind> formats[] = {
+        const std::pair<const Format*, Kind> formats[] = {
             {&t.Checked, Checked}, {&t.Wrong, Wrong}, {&t.Right, Passed}, {&t.Solution, Solution},
             {&t.Reset, Reset}, {&t.Test_Started, Test_Started}, {&t.Test_Ended, Test_Ended},
             {&t.Test_Aborted, Test_Aborted}, {&t.Opened, Opened}, {&t.Closed, Closed},
@@ -140,7 +169,7 @@ Session_Summary Summarise_Session(const Activity_Log& log, const Course_Items* c
         return s;
     s.Begin = log.Entries.front().Time;
     s.End = log.Entries.back().Time;
-    s.Finished = log.Entries.back().Text == t.Ended;
+    s.Finished = Fits(log.Entries.back().Text, t.Ended);
 
     enum { Stay, In_Selftest, In_Reflection } mode = Stay;
     // The root theme is open when the log starts: its stay has no line.
