@@ -7,7 +7,8 @@
 // Report_Read_Bytes/pupils:N, the baseline, only reads the same files.
 // Each iteration runs in a child process of its own, so that its peak
 // memory (peak_MB, the child's largest resident size) is its own and not
-// that of the runs before it.
+// that of the runs before it; child_cpu_ms is its processor time, steadier
+// than the wall time on a shared machine.
 
 #include "bench/Bench_Support.h"
 #include "common/Text_Codec.h"
@@ -107,8 +108,9 @@ namespace
         return *dir;
     }
 
-    // Runs work in a child process; its peak resident size in MB.
-    double In_Child(const std::function<bool()>& work)
+    // Runs work in a child process; its peak resident size in MB (-1 when
+    // it failed) and its processor time in ms.
+    double In_Child(const std::function<bool()>& work, double* cpu_ms)
     {
         const pid_t child = fork();
         if (child == 0)
@@ -117,16 +119,19 @@ namespace
         struct rusage usage = {};
         if (child < 0 || wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status))
             return -1;
+        *cpu_ms = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+                  + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
         return usage.ru_maxrss / 1024.0;
     }
 
     void Measure(benchmark::State& state, const std::function<bool(const Temp_Dir&)>& work)
     {
         const Temp_Dir& dir = Class_Of(int(state.range(0)));
-        double peak = 0;
+        double peak = 0, cpu_ms = 0, cpu_total = 0;
         for (auto _ : state)
         {
-            peak = In_Child([&] { return work(dir); });
+            peak = In_Child([&] { return work(dir); }, &cpu_ms);
+            cpu_total += cpu_ms;
             if (peak < 0)
                 state.SkipWithError("the run failed");
         }
@@ -135,6 +140,7 @@ namespace
             if (file.is_regular_file() && file.path().string().find("/Auswertung/") == std::string::npos)
                 bytes += file.file_size();
         state.counters["peak_MB"] = peak;
+        state.counters["child_cpu_ms"] = cpu_total / double(state.iterations());
         state.counters["records_MB"] = bytes / 1048576.0;
     }
 
