@@ -7,6 +7,7 @@
 #include "shell/Activity_Log.h"
 #include "shell/CSim_Config.h"
 #include "shell/Message_Box.h"
+#include "shell/Preview_Mode.h"
 
 #include <algorithm>
 #include <climits>
@@ -119,7 +120,7 @@ wxString CSim_Reflections::Get_Answers() const
 
 bool CSim_Reflections::Write_Answers()
 {
-    if (m_Log_File.empty())
+    if (m_Log_File.empty() || Is_Preview())
         return false;
     return Write_Record_File(m_Log_File, Encode_Windows_1252(Get_Answers()));
 }

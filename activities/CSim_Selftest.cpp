@@ -163,10 +163,25 @@ bool CSim_Selftest::Next_Question()
     return true;
 }
 
+void CSim_Selftest::Abort_Run()
+{
+    m_pTimer->Stop();
+    if (m_iQuestion >= m_nQuestions)
+        return;
+    // Over: neither a late tick nor a click judges anything now.
+    m_iQuestion = m_nQuestions;
+    Log_Program_Activity(Record_Text(Record_Texts::Selftest_Aborted));
+}
+
+void CSim_Selftest::EndModal(int code)
+{
+    Abort_Run();
+    wxDialog::EndModal(code);
+}
+
 void CSim_Selftest::On_Cancel(wxCommandEvent& event)
 {
-    Log_Program_Activity(Record_Text(Record_Texts::Selftest_Aborted));
-    m_pTimer->Stop();
+    Abort_Run();
     event.Skip();
 }
 
