@@ -2,6 +2,7 @@
 
 #include "activities/Exercise_File.h"
 #include "activities/Static_Label.h"
+#include "common/Record_Texts.h"
 #include "shell/Activity_Log.h"
 
 #include <wx/checkbox.h>
@@ -148,7 +149,7 @@ void CSim_Question::Fit_To(const wxSize& size)
 bool CSim_Question::Evaluate(int percent)
 {
     bool right = true;
-    wxString ticked = "Antwort: ";
+    wxString ticked = Record_Text(Record_Texts::Question_Ticked);
     for (size_t i = 0; i < m_Answers.size(); i++)
     {
         const bool on = m_Answers[i].pBox->GetValue();
@@ -158,8 +159,8 @@ bool CSim_Question::Evaluate(int percent)
             ticked << wxString::Format("[%d]", int(i + 1));
     }
     if (right)
-        Log_Program_Activity(wxString::Format(L"Zeit %3d%%; Lösung korrekt (\"%s\")", percent, m_Question));
+        Log_Program_Activity(wxString::Format(Record_Text(Record_Texts::Question_Right), percent, m_Question));
     else
-        Log_Program_Activity(wxString::Format(L"Zeit %3d%%; Lösung falsch  (\"%s\", %s)", percent, m_Question, ticked));
+        Log_Program_Activity(wxString::Format(Record_Text(Record_Texts::Question_Wrong), percent, m_Question, ticked));
     return right;
 }

@@ -3,6 +3,7 @@
 #include "activities/CSim_Reflection.h"
 #include "activities/Screen_Area.h"
 #include "common/Record_File.h"
+#include "common/Record_Texts.h"
 #include "common/Scroll_Page.h"
 #include "common/Text_Codec.h"
 #include "shell/Activity_Log.h"
@@ -111,11 +112,11 @@ CSim_Reflection* CSim_Reflections::Get_Item(int index) const
 
 wxString CSim_Reflections::Get_Answers() const
 {
-    wxString text = "Reflektionshilfen\n";
+    wxString text = Record_Text(Record_Texts::Answers_Title) + "\n";
     for (int n = 0; n < m_nItems; n++)
     {
-        text << "\n" << wxString('_', 20) << "\n";
-        text << (n + 1) << ". Reflektionshilfe\n\n";
+        text << "\n" << Record_Text(Record_Texts::Answers_Rule) << "\n";
+        text << wxString::Format(Record_Text(Record_Texts::Answers_Heading), n + 1) << "\n\n";
         text << m_pItems[n]->Get_Answer();
     }
     return text;
@@ -144,7 +145,7 @@ wxTextCtrl* CSim_Reflections::Create_Info_Text(wxWindow* parent, const wxString&
 void CSim_Reflections::On_Init(wxInitDialogEvent&)
 {
     // Replaces the default transfer to validators; the dialog has none.
-    Log_Program_Activity(wxString::FromUTF8("Reflektionshilfe geöffnet"));
+    Log_Program_Activity(Record_Text(Record_Texts::Reflection_Opened));
 }
 
 void CSim_Reflections::On_End(wxCommandEvent&)
@@ -157,7 +158,7 @@ void CSim_Reflections::On_End(wxCommandEvent&)
             return;
         }
     }
-    Log_Program_Activity("Reflektionshilfe geschlossen");
+    Log_Program_Activity(Record_Text(Record_Texts::Reflection_Closed));
     // Finished answers are on disk at once; a crash later in the lesson
     // does not take them.
     Write_Answers();

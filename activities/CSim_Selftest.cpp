@@ -3,6 +3,7 @@
 #include "activities/CSim_Question.h"
 #include "activities/Screen_Area.h"
 #include "activities/Static_Label.h"
+#include "common/Record_Texts.h"
 #include "shell/Activity_Log.h"
 #include "shell/CSim_Config.h"
 #include "shell/Message_Box.h"
@@ -145,7 +146,7 @@ bool CSim_Selftest::Next_Question()
             EndModal(wxID_OK);
         else
             Hide();
-        Log_Program_Activity("Selbsttest beendet");
+        Log_Program_Activity(Record_Text(Record_Texts::Selftest_Ended));
 
         wxString text;
         if (m_nWrong == 0)
@@ -176,7 +177,7 @@ void CSim_Selftest::Abort_Run()
         return;
     // Over: neither a late tick nor a click judges anything now.
     m_iQuestion = m_nQuestions;
-    Log_Program_Activity("Selbsttest abgebrochen");
+    Log_Program_Activity(Record_Text(Record_Texts::Selftest_Aborted));
 }
 
 void CSim_Selftest::EndModal(int code)
@@ -219,7 +220,7 @@ void CSim_Selftest::On_CheckBox(wxCommandEvent&)
 
 void CSim_Selftest::On_Init(wxInitDialogEvent&)
 {
-    Log_Program_Activity("Selbsttest gestartet");
+    Log_Program_Activity(Record_Text(Record_Texts::Selftest_Started));
     wxWindow* area = m_pIntro->GetParent();
     m_pIntro->SetPosition(wxPoint(0, 0));
     m_pIntro->SetSize(area->GetClientSize());

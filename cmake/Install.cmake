@@ -22,7 +22,9 @@ install(CODE "
     ../${CORVENA_INSTALL_DIR}/corvena \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin/corvena\")
 " COMPONENT runtime)
 
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/sim-corvena.desktop DESTINATION share/applications
+# Two menu entries: the program for pupils, the class report for teachers.
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/sim-corvena.desktop
+  ${CMAKE_SOURCE_DIR}/packaging/sim-corvena-auswertung.desktop DESTINATION share/applications
   COMPONENT runtime)
 foreach(size 32 48 64 128 256)
   install(FILES ${CMAKE_SOURCE_DIR}/packaging/icons/sim-corvena-${size}.png

@@ -43,3 +43,6 @@ done
 dpkg-deb -c build/sim-corvena-dev_*.deb | awk '{ print $6 }' \
   | grep -E 'include/tirsal/CSim_Window.h|lib/libtirsal.so|tirsalConfig.cmake|tirsal.pc|examples/algen/CMakeLists.txt'
 dpkg-deb -c build/sim-corvena_*.deb | awk '{ print $6 }' | grep -E 'plugins/algen.so|sim-corvena/libtirsal.so'
+# Both menu entries: the program and the class report.
+entries=$(dpkg-deb -c build/sim-corvena_*.deb | grep -cE 'applications/sim-corvena(-auswertung)?\.desktop$')
+[ "$entries" -eq 2 ] || { echo "menu entries in the package: $entries, expected 2" >&2; exit 1; }

@@ -1,6 +1,7 @@
 #include "shell/CSim_Frame.h"
 
 #include "activities/CSim_Glossar.h"
+#include "common/Record_Texts.h"
 #include "shell/CSim_Config.h"
 #include "shell/CSim_Themes.h"
 #include "shell/CSim_Theme.h"
@@ -179,7 +180,7 @@ CSim_Frame::~CSim_Frame()
     delete m_pTimer;
     m_pTimer = nullptr;
     m_Manager.UnInit();
-    Add_Log_Entry("Aufzeichnung beendet");
+    Add_Log_Entry(Record_Text(Record_Texts::Log_Ended));
     if (m_bDoLog)
         Write_Log();
 }

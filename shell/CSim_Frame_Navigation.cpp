@@ -6,6 +6,7 @@
 #include "activities/CSim_Glossar.h"
 #include "activities/CSim_Reflections.h"
 #include "activities/CSim_Selftest.h"
+#include "common/Record_Texts.h"
 #include "shell/Command_Ids.h"
 #include "shell/CSim_Theme.h"
 #include "shell/CSim_Themes.h"
@@ -62,7 +63,8 @@ void CSim_Frame::Load_Themes(const wxString& path)
     Add_Theme_Tree(wxTreeItemId(), 0, m_pThemes->Get_Root());
     wxTreeItemId root = m_pTree->GetRootItem();
     CSim_Glossar* glossar = m_pThemes->Get_Glossar();
-    m_Glossar_Item = glossar ? Add_Content_Page(root, 3, glossar, "Lexikon") : wxTreeItemId();
+    m_Glossar_Item =
+        glossar ? Add_Content_Page(root, 3, glossar, Record_Text(Record_Texts::Glossary_Item)) : wxTreeItemId();
     if (root.IsOk())
     {
         m_pTree->Expand(root);
@@ -291,7 +293,8 @@ void CSim_Frame::On_Page_Changed(wxAuiNotebookEvent& event)
     int page = event.GetSelection();
     if (!notebook || event.GetEventObject() != notebook || page < 0 || size_t(page) >= notebook->GetPageCount())
         return;
-    Add_Log_Entry(wxString::Format("%s - %s", m_pTree->GetItemText(m_Current_Item), notebook->GetPageText(page)));
+    Add_Log_Entry(wxString::Format(Record_Text(Record_Texts::Page_Opened), m_pTree->GetItemText(m_Current_Item),
+                                   notebook->GetPageText(page)));
 }
 
 void CSim_Frame::On_Link_Clicked(wxHtmlLinkEvent& event)
@@ -306,7 +309,7 @@ void CSim_Frame::On_Link_Clicked(wxHtmlLinkEvent& event)
             // The page turned before the glossary came on screen, unlogged.
             m_pTree->SelectItem(m_Glossar_Item);
             CSim_Glossar* glossar = m_pThemes->Get_Glossar();
-            Add_Log_Entry(wxString::Format("%s - %s", m_pTree->GetItemText(m_Glossar_Item),
+            Add_Log_Entry(wxString::Format(Record_Text(Record_Texts::Page_Opened), m_pTree->GetItemText(m_Glossar_Item),
                                            glossar->GetPageText(glossar->GetSelection())));
         }
         return;
@@ -320,7 +323,7 @@ void CSim_Frame::Open_Link(const wxString& link, wxHtmlWindow* source)
     // whatever their ending looks like: "www.example.org" is no file.
     if (Has_Web_Scheme(link))
     {
-        Add_Log_Entry(wxString::Format("URL-Aufruf: %s", link));
+        Add_Log_Entry(wxString::Format(Record_Text(Record_Texts::Link_Opened), link));
         Launch_Link({Link_Launch::Browser, link});
         return;
     }
@@ -339,7 +342,7 @@ void CSim_Frame::Open_Link(const wxString& link, wxHtmlWindow* source)
     wxFileType* type = ext.empty() ? nullptr : wxTheMimeTypesManager->GetFileTypeFromExtension(ext);
     if (!type)
         return;
-    Add_Log_Entry(wxString::Format("URL-Aufruf: %s", link));
+    Add_Log_Entry(wxString::Format(Record_Text(Record_Texts::Link_Opened), link));
     wxString command;
     if (type->GetOpenCommand(&command, wxFileType::MessageParameters(target, wxEmptyString)) && !command.empty())
         Launch_Link({Link_Launch::Command, command});

@@ -5,6 +5,8 @@
 #include "shell/Command_Line.h"
 #include "checker/Course_Checker.h"
 #include "checker/Course_Template.h"
+#include "report/Class_Report.h"
+#include "report/Report_Dialog.h"
 #include "shell/Preview_Mode.h"
 #include "shell/Program_Dir.h"
 #include "shell/Session_End.h"
@@ -19,6 +21,36 @@ namespace
 {
     wxString s_Start_File;
     wxString s_Theme_File;
+
+    // The toolkit's own texts (message box captions, button labels) in German.
+    void Use_German_Toolkit_Texts()
+    {
+        wxTranslations* translations = new wxTranslations;
+        translations->SetLanguage(wxLANGUAGE_GERMAN);
+        translations->AddStdCatalog();
+        wxTranslations::Set(translations);
+    }
+
+    /// The class report started without a folder: its dialogs, and no main window.
+    class Report_App : public wxApp
+    {
+    public:
+        explicit Report_App(const wxString& course) : m_Course(course) {}
+
+        bool OnInit() override
+        {
+            Use_German_Toolkit_Texts();
+            s_Status = Run_Report_Dialog(m_Course);
+            return false;
+        }
+
+        static int s_Status;
+
+    private:
+        wxString m_Course;
+    };
+
+    int Report_App::s_Status = 0;
 }
 
 CSim_GUI::CSim_GUI() : m_pFrame(nullptr)
@@ -33,12 +65,8 @@ void CSim_GUI::Set_Course_Files(const wxString& start_file, const wxString& them
 
 bool CSim_GUI::OnInit()
 {
-    // The interface is German: the toolkit's own texts (message box
-    // captions, button labels) come from its German catalogue.
-    wxTranslations* translations = new wxTranslations;
-    translations->SetLanguage(wxLANGUAGE_GERMAN);
-    translations->AddStdCatalog();
-    wxTranslations::Set(translations);
+    // The interface is German, the toolkit's own texts too.
+    Use_German_Toolkit_Texts();
     Set_Program_Dir(Find_Executable_Dir());
     Install_Session_End_Handlers();
     m_pFrame = new CSim_Frame(s_Start_File, s_Theme_File);
@@ -52,7 +80,7 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; i++)
         args.push_back(wxString(argv[i], *wxConvFileName));
 
-    // Help and the course check run without a display.
+    // Help, the course check and the class report run without a display.
     Command_Line line = Command_Line::Parse(args);
     switch (line.What)
     {
@@ -76,6 +104,20 @@ int main(int argc, char** argv)
         if (line.What == Command_Line::New_Course)
             return Write_Course_Template(line.Path, stdout, stderr);
         return Check_Course(line.Path, stdout);
+    }
+    case Command_Line::Report:
+    {
+        if (line.Path.empty())
+        {
+            wxApp::SetInstance(new Report_App(line.Course));
+            wxEntry(argc, argv);
+            return Report_App::s_Status;
+        }
+        wxApp::SetInstance(new wxAppConsole);
+        wxInitializer toolkit;
+        if (!toolkit.IsOk())
+            return 2;
+        return Report_Class({line.Path, line.Course, line.Out}, stdout, stderr);
     }
     case Command_Line::Run:
         break;

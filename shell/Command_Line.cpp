@@ -12,6 +12,29 @@ namespace
         name.MakeAbsolute();
         return name.GetFullPath();
     }
+
+    // --report [FOLDER] [--course PATH] [--out OUT], in any order.
+    Command_Line Parse_Report(const wxArrayString& args)
+    {
+        Command_Line line;
+        line.What = Command_Line::Report;
+        for (size_t i = 1; i < args.size(); i++)
+        {
+            wxString* value = args[i] == "--course" ? &line.Course : args[i] == "--out" ? &line.Out : nullptr;
+            if (value && i + 1 < args.size() && value->empty())
+                *value = Absolute(args[++i]);
+            else if (!value && !args[i].StartsWith("-") && line.Path.empty())
+                line.Path = Absolute(args[i]);
+            else
+            {
+                line.What = Command_Line::Error;
+                line.Message = wxString::Format(wxString::FromUTF8("--report: unbekannte, doppelte oder "
+                                                                   "unvollständige Angabe: %s"), args[i]);
+                return line;
+            }
+        }
+        return line;
+    }
 }
 
 bool Command_Line::Is_Start_File(const wxString& path)
@@ -48,6 +71,8 @@ Command_Line Command_Line::Parse(const wxArrayString& args)
         line.Path = Absolute(args[1]);
         return line;
     }
+    if (first == "--report")
+        return Parse_Report(args);
     wxArrayString rest = args;
     if (first == "--preview")
     {
@@ -78,6 +103,7 @@ wxString Command_Line::Help_Text()
         "       corvena --preview [DATEI]\n"
         "       corvena --check DATEI\n"
         "       corvena --new-course ORDNER\n"
+        "       corvena --report [KLASSENORDNER] [--course KURS] [--out ORDNER]\n"
         "       corvena --help\n"
         "\n"
         "Ohne Angabe öffnet Sim-Corvena den Kurs, den \"sim_corvena.ini\" neben dem\n"
@@ -112,5 +138,26 @@ wxString Command_Line::Help_Text()
         "                 Übung, Lexikon, Selbsttest und Reflektionshilfe, mit einer\n"
         "                 eigenen \"sim_corvena.ini\". Ein Ordner, in dem schon etwas\n"
         "                 liegt, bleibt unberührt.\n"
+        "  --report KLASSENORDNER\n"
+        "                 wertet die Aufzeichnungen einer Klasse aus: alle\n"
+        "                 Aktivitätsprotokolle, Simulationsprotokolle und\n"
+        "                 Reflektionshilfen unter KLASSENORDNER (ein Unterordner je\n"
+        "                 Schülerin oder Schüler, oder eine Datei je Person), an\n"
+        "                 ihren ersten Zeilen erkannt. Es entstehen Tabellen (CSV:\n"
+        "                 Semikolon, Dezimalkomma, Windows-1252) für\n"
+        "                 Tabellenkalkulation und Statistik und ein Bericht\n"
+        "                 \"bericht.html\" mit Diagrammen für den Browser, im Ordner\n"
+        "                 \"Auswertung\" des Klassenordners. Eine frühere Auswertung\n"
+        "                 dort wird ersetzt; sonst wird nichts verändert. Eine\n"
+        "                 Anzeige ist nicht nötig. Ohne KLASSENORDNER fragt ein\n"
+        "                 Dialog nach ihm und der Bericht öffnet sich im Browser.\n"
+        "    --course KURS\n"
+        "                 die Themendatei oder \"sim_corvena.ini\" des Kurses: dann\n"
+        "                 zählen nur seine Themen als Themen, in seiner Reihenfolge.\n"
+        "    --out ORDNER wohin die Auswertung geschrieben wird.\n"
+        "                 Rückgabewert: 0 wenn alles gelesen wurde, 1 wenn eine\n"
+        "                 Aufzeichnung nicht (ganz) lesbar war, 2 wenn der\n"
+        "                 Klassenordner nicht lesbar oder die Auswertung nicht\n"
+        "                 schreibbar ist.\n"
         "  --help         zeigt diese Hilfe.\n");
 }

@@ -146,3 +146,16 @@ TEST(Course_Check_E2E, Lists_The_Problems_Without_A_Display)
     EXPECT_TRUE(out.find("--check DATEI") != std::string::npos && Ends_With(out, "Status 0\n")) << out;
     EXPECT_FALSE(Ends_With(Run_Without_Display({"--gibt-es-nicht"}), "Status 0\n"));
 }
+
+TEST(Class_Report_E2E, Writes_The_Report_Without_A_Display)
+{
+    Temp_Dir dir;
+    dir.Write("klasse/anna/aktivitaet.log", "Teich\nAufzeichung der Aktivit\xE4ten\nDatum: 2026-12-07\n"
+                                            "Uhrzeit\tDauer\tAktivtit\xE4t\n08:00:00\t00:00:00\tAufzeichnung gestartet\n");
+    const std::string out = Run_Without_Display({"--report", dir.File_Str("klasse")});
+    EXPECT_TRUE(Ends_With(out, "(Schüler: 1, Sitzungen: 1, übergangene Dateien: 0, davon nicht lesbar: 0).\nStatus 0\n"))
+        << out;
+    for (const char* chart : {"zeit_themen.png", "selbsttest.png"})
+        EXPECT_EQ(dir.Read(std::string("klasse/Auswertung/") + chart).substr(1, 3), "PNG") << chart;
+    EXPECT_TRUE(Ends_With(Run_Without_Display({"--report", dir.File_Str("fehlt")}), "Status 2\n"));
+}

@@ -41,5 +41,13 @@ TEST(Command_Line, Tells_Start_Files_From_Theme_Files)
     Command_Line preview = Parse({"--preview", "b/start.ini"});
     EXPECT_TRUE(preview.What == Command_Line::Run && preview.bPreview);
     EXPECT_EQ(preview.Start_File, dir.File("b/start.ini"));
+    Command_Line report = Parse({"--report", "--out", "aus", "klasse", "--course", "b/kurs.ini"});
+    EXPECT_EQ(report.What, Command_Line::Report);
+    EXPECT_EQ(report.Path + "|" + report.Out + "|" + report.Course,
+              dir.File("klasse") + "|" + dir.File("aus") + "|" + dir.File("b/kurs.ini"));
+    EXPECT_EQ(Parse({"--report"}).What, Command_Line::Report);
+    for (const std::vector<wxString>& bad : {std::vector<wxString>{"--report", "a", "b"}, {"--report", "--out"},
+                                              {"--report", "--out", "a", "--out", "b"}, {"--report", "--kurs", "a"}})
+        EXPECT_EQ(Parse(bad).What, Command_Line::Error) << bad.back();
     ASSERT_EQ(chdir(old), 0);
 }
