@@ -1,5 +1,6 @@
 #include "shell/CSim_Frame.h"
 
+#include "common/Clock.h"
 #include "shell/Command_Ids.h"
 #include "tests/support/Frame_Fixture.h"
 #include "tests/support/Gui_Helpers.h"
@@ -115,6 +116,15 @@ TEST_F(Frame, Save_As_Adds_The_Extension_And_Then_Save_Uses_The_Name)
     Type_Notes("Algen und Wasserpest");
     Command(ID_NOTES_SAVE);
     EXPECT_EQ(m_Dir.Read("heft.txt"), "Algen und Wasserpest");
+}
+
+TEST_F(Frame, First_Entry_Shares_The_Start_Time_Of_The_Header)
+{
+    // A clock 1 ms before a full second that moves on with each reading.
+    Clock::Set(wxDateTime(2, wxDateTime::Mar, 2026, 8, 0, 0, 999), wxTimeSpan::Milliseconds(1));
+    Write_Ini("LOGFILE=log.txt\n");
+    wxTEST_DIALOG(Make_Frame(), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
+    EXPECT_TRUE(m_pFrame->Get_Log().EndsWith("\n08:00:00\t00:00:00\tAufzeichnung gestartet\n")) << m_pFrame->Get_Log();
 }
 
 TEST_F(Frame, Clearing_Changed_Notes_Asks_And_Keeps_Them_When_Saving_Fails)
