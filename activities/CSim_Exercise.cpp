@@ -2,6 +2,7 @@
 
 #include "activities/Exercise_File.h"
 #include "activities/Static_Label.h"
+#include "common/Scroll_Page.h"
 #include "shell/Activity_Log.h"
 #include "shell/Exercise_Settings.h"
 #include "shell/Message_Box.h"
@@ -54,6 +55,7 @@ CSim_Exercise::CSim_Exercise(wxWindow* parent, const wxString& file)
     page->FitInside(this);
     SetSizer(page, true);
     SetScrollRate(20, 20);
+    Prepare_Scroll_Page(this);
 }
 
 CSim_Exercise::~CSim_Exercise()

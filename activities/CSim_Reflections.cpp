@@ -1,13 +1,16 @@
 #include "activities/CSim_Reflections.h"
 
 #include "activities/CSim_Reflection.h"
+#include "activities/Screen_Area.h"
 #include "common/Record_File.h"
 #include "common/Record_Keeping.h"
 #include "common/Record_Trouble.h"
+#include "common/Scroll_Page.h"
 #include "common/Text_Codec.h"
 #include "shell/Activity_Log.h"
 #include "shell/CSim_Config.h"
 #include "shell/Message_Box.h"
+#include "shell/Preview_Mode.h"
 
 #include <algorithm>
 #include <climits>
@@ -81,10 +84,12 @@ CSim_Reflections::CSim_Reflections(wxWindow* parent, const wxString& file)
         content->FitInside(area);
         area->Layout();
         area->SetScrollRate(20, 20);
+        Prepare_Scroll_Page(area);
     }
     else
         delete content;
     Layout();
+    SetSize(Visible_Screen_Area(this));
 }
 
 CSim_Reflections::~CSim_Reflections()
@@ -121,7 +126,7 @@ wxString CSim_Reflections::Get_Answers() const
 
 bool CSim_Reflections::Write_Answers()
 {
-    if (m_Log_File.empty())
+    if (m_Log_File.empty() || Is_Preview())
         return false;
     if (!m_bFile_Taken)
         Keep_Earlier_Run(m_Log_File, Holds_Bytes);

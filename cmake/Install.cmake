@@ -11,6 +11,7 @@ install(FILES ${CORVENA_STAGE_DIR}/sim_corvena.ini DESTINATION ${CORVENA_INSTALL
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/course/ DESTINATION ${CORVENA_INSTALL_DIR}/course
   PATTERN "CMakeLists.txt" EXCLUDE
   PATTERN "*.in" EXCLUDE)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/checker/vorlage/ DESTINATION ${CORVENA_INSTALL_DIR}/vorlage)
 install(CODE "
   file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin\")
   execute_process(COMMAND \${CMAKE_COMMAND} -E create_symlink

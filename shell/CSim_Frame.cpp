@@ -13,6 +13,7 @@
 #include "shell/Frame_Icon.h"
 #include "shell/Program_Dir.h"
 #include "shell/Message_Box.h"
+#include "shell/Preview_Mode.h"
 #include "shell/Status_Fields.h"
 
 #include <algorithm>
@@ -92,6 +93,13 @@ CSim_Frame::CSim_Frame(const wxString& start_file, const wxString& theme_file)
     bool show_notes;
     ini.Read("NOTEPADSHOW", &show_notes, false);
     ini.Read_File("NOTEPADFILE", &m_Notes_File);
+    if (Is_Preview())
+    {
+        // The author's look at the course leaves no record and the notes
+        // file as it was.
+        m_bDoLog = false;
+        m_Notes_File.clear();
+    }
 
     if (!wxFileName::FileExists(themes_path))
         themes_path = Choose_File("Inhalt öffnen", wxEmptyString, wxEmptyString, "ini",
@@ -101,7 +109,8 @@ CSim_Frame::CSim_Frame(const wxString& start_file, const wxString& theme_file)
     s_pFrame = this;
 
     m_pTimer = new wxTimer(this, ID_TIMER);
-    m_bReflections_Open = false;
+    m_Stay_Notice.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { SetStatusText(wxEmptyString, STATUS_STAY); });
+    m_bReflections_Open = Is_Preview();
 
     if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
         wxInitAllImageHandlers();
@@ -154,6 +163,8 @@ CSim_Frame::CSim_Frame(const wxString& start_file, const wxString& theme_file)
     m_Manager.LoadPaneInfo("dir=4", m_Manager.GetPane("tasks"));
 
     Load_Themes(themes_path);
+    if (Is_Preview())
+        SetTitle(GetTitle() + wxString::FromUTF8(" – Vorschau"));
 
     long font_size;
     ini.Read("FONTSIZE", &font_size, 0);

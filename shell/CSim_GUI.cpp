@@ -4,6 +4,8 @@
 #include "shell/CSim_Frame.h"
 #include "shell/Command_Line.h"
 #include "checker/Course_Checker.h"
+#include "checker/Course_Template.h"
+#include "shell/Preview_Mode.h"
 #include "shell/Program_Dir.h"
 #include "shell/Session_End.h"
 
@@ -62,6 +64,7 @@ int main(int argc, char** argv)
                 (const char*)Command_Line::Help_Text().utf8_str());
         return 2;
     case Command_Line::Check:
+    case Command_Line::New_Course:
     {
         // A console application object: the toolkit then starts without
         // connecting to a display.
@@ -70,11 +73,14 @@ int main(int argc, char** argv)
         if (!toolkit.IsOk())
             return 2;
         Set_Program_Dir(Find_Executable_Dir());
+        if (line.What == Command_Line::New_Course)
+            return Write_Course_Template(line.Path, stdout, stderr);
         return Check_Course(line.Path, stdout);
     }
     case Command_Line::Run:
         break;
     }
+    Set_Preview(line.bPreview);
     CSim_GUI::Set_Course_Files(line.Start_File, line.Theme_File);
     return wxEntry(argc, argv);
 }

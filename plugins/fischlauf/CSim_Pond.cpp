@@ -85,6 +85,14 @@ const char* const* CSim_Pond::Option_Keys()
     return CSim_Pond_Base::Option_Keys(parameters, PARAMETERS, s_Keys);
 }
 
+const SIM_Option_Number* CSim_Pond::Option_Numbers()
+{
+    static Pond_Key_List s_Numbers;
+    Pond_Parameter parameters[PARAMETERS];
+    Default_Parameters(parameters);
+    return CSim_Pond_Base::Option_Numbers(parameters, PARAMETERS, s_Numbers);
+}
+
 void CSim_Pond::On_Change(wxCommandEvent& event)
 {
     Update_Simulation(event.GetId());

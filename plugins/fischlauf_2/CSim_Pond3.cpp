@@ -99,6 +99,14 @@ const char* const* CSim_Pond3::Option_Keys()
     return CSim_Pond_Base::Option_Keys(parameters, PARAMETERS, s_Keys);
 }
 
+const SIM_Option_Number* CSim_Pond3::Option_Numbers()
+{
+    static Pond_Key_List s_Numbers;
+    Pond_Parameter parameters[PARAMETERS];
+    Default_Parameters(parameters);
+    return CSim_Pond_Base::Option_Numbers(parameters, PARAMETERS, s_Numbers);
+}
+
 int CSim_Pond3::Reset_Id()
 {
     return s_Reset_Id;

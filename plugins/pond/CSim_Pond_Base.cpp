@@ -89,6 +89,43 @@ const char* const* CSim_Pond_Base::Option_Keys(const Pond_Parameter* parameters,
     return storage.Pointers.data();
 }
 
+const SIM_Option_Number* CSim_Pond_Base::Option_Numbers(const Pond_Parameter* parameters, int count,
+                                                        Pond_Key_List& storage)
+{
+    if (storage.Numbers.empty())
+    {
+        // Whole numbers are read as int, the others as double; the defaults
+        // are those the window starts from.
+        const Pond_Options o;
+        const struct { int Key; bool bWhole; double Default; } shared[] = {
+            {RESET_SHOW, true, double(o.Reset_Show)}, {SZENARIO, false, double(o.Start_Scenario)},
+            {SZENARIO_SHOW, true, double(o.Scenario_Show)}, {DEFAULT_SHOW, true, double(o.Default_Show)},
+            {SHOW_VARS, true, double(o.Show_Vars)}, {SIM_TYPE, true, double(o.Sim_Type)}};
+        std::vector<bool> whole;
+        for (const auto& key : shared)
+        {
+            storage.Number_Keys.push_back(s_Shared_Keys[key.Key]);
+            storage.Defaults.push_back(wxString::FromCDouble(key.Default).ToStdString());
+            whole.push_back(key.bWhole);
+        }
+        for (int i = 0; i < count; i++)
+        {
+            const Pond_Parameter& p = parameters[i];
+            const double values[] = {p.Value, p.Min, p.Max, double(p.Show)};
+            for (int which = FAMILY_VALUE; which <= FAMILY_SHOW; which++)
+            {
+                storage.Number_Keys.push_back(Family_Key_Name(p, which));
+                storage.Defaults.push_back(wxString::FromCDouble(values[which]).ToStdString());
+                whole.push_back(which == FAMILY_SHOW);
+            }
+        }
+        for (size_t i = 0; i < whole.size(); i++)
+            storage.Numbers.push_back({storage.Number_Keys[i].c_str(), whole[i], storage.Defaults[i].c_str()});
+        storage.Numbers.push_back({nullptr, false, nullptr});
+    }
+    return storage.Numbers.data();
+}
+
 void CSim_Pond_Base::Read_Parameter(Pond_Parameter& p) const
 {
     Get_Option(Family_Key_Name(p, FAMILY_VALUE).c_str(), p.Value);

@@ -5,6 +5,7 @@
 // check box, and how each becomes a control of the settings column.
 
 #include "tirsal/CSim_Window.h"
+#include "tirsal/Option_Numbers.h"
 
 #include <string>
 #include <vector>
@@ -52,6 +53,9 @@ struct Pond_Key_List
 {
     std::vector<std::string> Keys;
     std::vector<const char*> Pointers;
+    std::vector<std::string> Number_Keys;     ///< keys of Numbers
+    std::vector<std::string> Defaults;        ///< texts of Numbers' defaults
+    std::vector<SIM_Option_Number> Numbers;  ///< the keys read as numbers, null terminated
 };
 
 /// A simulation window of the pond: reads the shared keys when it is
@@ -69,6 +73,11 @@ public:
     /// lives as long as storage does.
     static const char* const* Option_Keys(const Pond_Parameter* parameters, int count,
                                           Pond_Key_List& storage);
+
+    /// The keys of that list that are read as numbers, with the defaults
+    /// the window starts from, terminated by a null Key.
+    static const SIM_Option_Number* Option_Numbers(const Pond_Parameter* parameters, int count,
+                                                   Pond_Key_List& storage);
 
 protected:
     CSim_Pond_Base(wxWindow* parent, const wxString& options);

@@ -38,5 +38,8 @@ TEST(Command_Line, Tells_Start_Files_From_Theme_Files)
     EXPECT_EQ(Parse({"--check", "b/start.ini"}).What, Command_Line::Check);
     EXPECT_EQ(Parse({"--check", "b/start.ini"}).Path, dir.File("b/start.ini"));
     EXPECT_EQ(Parse({"b/kurs.ini", "b/start.ini"}).What, Command_Line::Error);
+    Command_Line preview = Parse({"--preview", "b/start.ini"});
+    EXPECT_TRUE(preview.What == Command_Line::Run && preview.bPreview);
+    EXPECT_EQ(preview.Start_File, dir.File("b/start.ini"));
     ASSERT_EQ(chdir(old), 0);
 }

@@ -1,7 +1,7 @@
 # Fails unless a library exports exactly what crosses its boundary.
-#   cmake -DNM=nm -DLIBRARY=path -DKIND=framework|plugin [-DEXTRA=name] -P Check_Exports.cmake
+#   cmake -DNM=nm -DLIBRARY=path -DKIND=framework|plugin [-DEXTRA=name,name] -P Check_Exports.cmake
 # The framework exports its classes and free functions (and the test hooks);
-# a plug-in exports only its entry point, and the function EXTRA when given.
+# a plug-in exports only its entry point, and the functions EXTRA when given.
 execute_process(COMMAND ${NM} -D --defined-only -C ${LIBRARY}
                 OUTPUT_VARIABLE listing RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
@@ -24,8 +24,10 @@ else()
   set(allowed "^SIM_Get_Simulation$")
   set(required "SIM_Get_Simulation")
   if(EXTRA)
-    set(allowed "^(SIM_Get_Simulation|${EXTRA})$")
-    list(APPEND required "${EXTRA}")
+    string(REPLACE "," "|" alternatives "${EXTRA}")
+    string(REPLACE "," ";" extras "${EXTRA}")
+    set(allowed "^(SIM_Get_Simulation|${alternatives})$")
+    list(APPEND required ${extras})
   endif()
 endif()
 
