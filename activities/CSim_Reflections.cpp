@@ -3,7 +3,9 @@
 #include "activities/CSim_Reflection.h"
 #include "activities/Screen_Area.h"
 #include "common/Record_File.h"
+#include "common/Record_Keeping.h"
 #include "common/Record_Texts.h"
+#include "common/Record_Trouble.h"
 #include "common/Scroll_Page.h"
 #include "common/Text_Codec.h"
 #include "shell/Activity_Log.h"
@@ -32,7 +34,7 @@ CSim_Reflections::CSim_Reflections(wxWindow* parent, const wxString& file)
                wxSize(wxSystemSettings::GetMetric(wxSYS_SCREEN_X),
                       wxSystemSettings::GetMetric(wxSYS_SCREEN_Y)),
                wxDEFAULT_DIALOG_STYLE),
-      m_nItems(0), m_Min_Length(0)
+      m_nItems(0), m_Min_Length(0), m_bFile_Taken(false)
 {
     wxBoxSizer* top = new wxBoxSizer(wxHORIZONTAL);
     wxBoxSizer* content = new wxBoxSizer(wxVERTICAL);
@@ -94,6 +96,7 @@ CSim_Reflections::CSim_Reflections(wxWindow* parent, const wxString& file)
 CSim_Reflections::~CSim_Reflections()
 {
     Write_Answers();
+    Record_Trouble::Get().Forget(m_Log_File);
 }
 
 void CSim_Reflections::Add_Reflection(CSim_Config* config, wxScrolledWindow* area, wxSizer* content)
@@ -126,7 +129,12 @@ bool CSim_Reflections::Write_Answers()
 {
     if (m_Log_File.empty() || Is_Preview())
         return false;
-    return Write_Record_File(m_Log_File, Encode_Windows_1252(Get_Answers()));
+    if (!m_bFile_Taken)
+        Keep_Earlier_Run(m_Log_File, Holds_Bytes);
+    m_bFile_Taken = true;
+    const bool written = Write_Record_File(m_Log_File, Encode_Windows_1252(Get_Answers()));
+    Record_Trouble::Get().Report(m_Log_File, written);
+    return written;
 }
 
 wxTextCtrl* CSim_Reflections::Create_Info_Text(wxWindow* parent, const wxString& text,

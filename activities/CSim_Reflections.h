@@ -33,8 +33,10 @@ public:
     /// The text of the answers file for the current ratings and explanations.
     wxString Get_Answers() const;
 
-    /// Replaces the answers file (Windows-1252 bytes). False when there is no
-    /// answers file or it cannot be written; nothing is reported.
+    /// Replaces the answers file (Windows-1252 bytes); the first time in a
+    /// run the answers of an earlier run are kept beside it. False when there
+    /// is no answers file or it cannot be written, which the status bar and
+    /// standard error tell until a later write succeeds.
     bool Write_Answers();
 
     /// A borderless, read-only, wrapping text block, at least 100 pixels wide
@@ -55,6 +57,7 @@ private:
     std::vector<CSim_Reflection*> m_pItems;
     wxString m_Log_File;
     wxString m_Min_Prompt;
+    bool m_bFile_Taken;  // this run has written the answers file
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -4,16 +4,22 @@ namespace
 {
     bool s_bFixed = false;
     wxDateTime s_Fixed;
+    wxTimeSpan s_Step;
 }
 
 wxDateTime Clock::Now()
 {
-    return s_bFixed ? s_Fixed : wxDateTime::UNow();
+    if (!s_bFixed)
+        return wxDateTime::UNow();
+    const wxDateTime now = s_Fixed;
+    s_Fixed += s_Step;
+    return now;
 }
 
-void Clock::Set(const wxDateTime& time)
+void Clock::Set(const wxDateTime& time, const wxTimeSpan& step)
 {
     s_Fixed = time;
+    s_Step = step;
     s_bFixed = true;
 }
 

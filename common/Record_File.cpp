@@ -1,5 +1,7 @@
 #include "common/Record_File.h"
 
+#include "common/Record_Trouble.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -9,12 +11,12 @@
 
 namespace
 {
-    bool Write_All(int fd, const std::string& bytes, off_t offset)
+    bool Write_All(int fd, const char* data, size_t size, off_t offset)
     {
         size_t done = 0;
-        while (done < bytes.size())
+        while (done < size)
         {
-            ssize_t n = pwrite(fd, bytes.data() + done, bytes.size() - done, offset + off_t(done));
+            ssize_t n = pwrite(fd, data + done, size - done, offset + off_t(done));
             if (n < 0 && errno == EINTR)
                 continue;
             if (n <= 0)
@@ -24,15 +26,33 @@ namespace
         return true;
     }
 
-    bool Write_Directly(const wxString& path, const std::string& bytes)
+    // Makes the file hold bytes, writing from offset from on (what comes
+    // before is known to be there). Room is taken first, so that a full disk
+    // refuses before anything on it changes.
+    bool Write_In_Place(int fd, const std::string& bytes, size_t from)
     {
-        FILE* f = fopen(path.fn_str(), "w");
-        if (!f)
+        struct stat before;
+        if (fstat(fd, &before) != 0)
             return false;
-        bool ok = fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-        ok = fflush(f) == 0 && ok;
-        ok = fclose(f) == 0 && ok;
+        const bool regular = S_ISREG(before.st_mode);
+        int room = regular && bytes.size() > from ? posix_fallocate(fd, off_t(from), off_t(bytes.size() - from)) : 0;
+        bool ok = room != ENOSPC && room != EDQUOT && room != EFBIG
+                  && Write_All(fd, bytes.data() + from, bytes.size() - from, off_t(from));
+        struct stat after;
+        if (!ok && regular && fstat(fd, &after) == 0 && after.st_size > before.st_size)
+            (void)!ftruncate(fd, before.st_size);
+        if (ok && regular && before.st_size > off_t(bytes.size()))
+            ok = ftruncate(fd, off_t(bytes.size())) == 0;
         return ok;
+    }
+
+    bool Write_Directly(const char* path, const std::string& bytes)
+    {
+        int fd = open(path, O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+        if (fd < 0)
+            return false;
+        bool ok = Write_In_Place(fd, bytes, 0);
+        return close(fd) == 0 && ok;
     }
 
     mode_t Creation_Mode()
@@ -73,7 +93,7 @@ bool Write_Record_File(const wxString& path, const std::string& bytes)
     bool exists = lstat(name, &st) == 0;
     // Links, devices and the like are written in place.
     if (exists && !S_ISREG(st.st_mode))
-        return Write_Directly(path, bytes);
+        return Write_Directly(name, bytes);
     // A file that may not be written stays as it is: replacing it through
     // a file beside it would get past its permissions.
     if (exists && access(name, W_OK) != 0)
@@ -82,29 +102,30 @@ bool Write_Record_File(const wxString& path, const std::string& bytes)
     std::string temp = std::string(name.data()) + ".XXXXXX";
     int fd = mkstemp(&temp[0]);
     if (fd < 0)
-        return Write_Directly(path, bytes);
+        return Write_Directly(name, bytes);
     fchmod(fd, exists ? (st.st_mode & 07777) : Creation_Mode());
-    bool ok = Write_All(fd, bytes, 0) && fsync(fd) == 0;
+    bool ok = Write_All(fd, bytes.data(), bytes.size(), 0) && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
     if (ok && rename(temp.c_str(), name) == 0)
         return true;
     unlink(temp.c_str());
-    return ok && Write_Directly(path, bytes);
+    return ok && Write_Directly(name, bytes);
 }
 
 bool Can_Write_File(const wxString& path)
 {
     if (path.empty() || !Make_Parent_Directories(path))
         return false;
-    FILE* f = fopen(path.fn_str(), "w");
-    if (!f)
+    int fd = open(path.fn_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0)
         return false;
-    fclose(f);
+    close(fd);
     return true;
 }
 
-Record_File::Record_File() : m_Fd(-1), m_Size(0), m_Last_Start(0), m_bFailed(false)
+wxString Replace_Question(const wxString& path)
 {
+    return wxString::Format(wxString::FromUTF8("Die Datei %s gibt es schon.\nSoll sie ersetzt werden ?"), path);
 }
 
 Record_File::~Record_File()
@@ -112,52 +133,72 @@ Record_File::~Record_File()
     Close();
 }
 
-bool Record_File::Start(const wxString& path, const std::string& bytes)
+bool Record_File::Start(const wxString& path, const std::string& header)
 {
     Close();
-    if (path.empty() || !Make_Parent_Directories(path))
+    m_Path = path;
+    m_Bytes = header;
+    m_Entries.clear();
+    m_Written = 0;
+    return Flush();
+}
+
+int Record_File::Append(const std::string& bytes)
+{
+    m_Entries.push_back({m_Next_Entry, m_Bytes.size()});
+    m_Bytes += bytes;
+    Flush();
+    return m_Next_Entry++;
+}
+
+void Record_File::Replace(int entry, const std::string& bytes)
+{
+    size_t i = 0;
+    while (i < m_Entries.size() && m_Entries[i].Number != entry)
+        i++;
+    if (i == m_Entries.size())
+        return;
+    const size_t offset = m_Entries[i].Offset;
+    const size_t end = i + 1 < m_Entries.size() ? m_Entries[i + 1].Offset : m_Bytes.size();
+    m_Bytes.erase(offset, end - offset);
+    for (size_t j = i + 1; j < m_Entries.size(); j++)
+        m_Entries[j].Offset -= end - offset;
+    m_Entries.erase(m_Entries.begin() + long(i));
+    m_Entries.push_back({entry, m_Bytes.size()});
+    m_Bytes += bytes;
+    m_Written = std::min(m_Written, offset);
+    Flush();
+}
+
+bool Record_File::Flush()
+{
+    if (m_Path.empty())
         return false;
-    m_Fd = open(path.fn_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    const bool written = Sync();
+    Record_Trouble::Get().Report(m_Path, written);
+    return written;
+}
+
+bool Record_File::Sync()
+{
     if (m_Fd < 0)
-        return false;
-    m_Size = 0;
-    m_Last_Start = 0;
-    m_bFailed = false;
-    return Append(bytes);
-}
-
-bool Record_File::Write_At(off_t offset, const std::string& bytes)
-{
-    if (m_Fd < 0 || m_bFailed)
-        return false;
-    if (!Write_All(m_Fd, bytes, offset))
     {
-        m_bFailed = true;
+        if (!Make_Parent_Directories(m_Path))
+            return false;
+        m_Fd = open(m_Path.fn_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+        if (m_Fd < 0)
+            return false;
+        // Whatever the file held is replaced by the whole record.
+        m_Written = 0;
+    }
+    if (!Write_In_Place(m_Fd, m_Bytes, m_Written))
+    {
+        // Opened anew on the next try: the folder may have come back.
+        close(m_Fd);
+        m_Fd = -1;
         return false;
     }
-    return true;
-}
-
-bool Record_File::Append(const std::string& bytes)
-{
-    if (!Write_At(m_Size, bytes))
-        return false;
-    m_Last_Start = m_Size;
-    m_Size += off_t(bytes.size());
-    return true;
-}
-
-bool Record_File::Replace_Last(const std::string& bytes)
-{
-    if (!Write_At(m_Last_Start, bytes))
-        return false;
-    off_t end = m_Last_Start + off_t(bytes.size());
-    if (end < m_Size && ftruncate(m_Fd, end) != 0)
-    {
-        m_bFailed = true;
-        return false;
-    }
-    m_Size = end;
+    m_Written = m_Bytes.size();
     return true;
 }
 
@@ -166,5 +207,8 @@ void Record_File::Close()
     if (m_Fd >= 0)
         close(m_Fd);
     m_Fd = -1;
-    m_bFailed = false;
+    // Its owner has ended: nothing will try this record again.
+    if (!m_Path.empty())
+        Record_Trouble::Get().Forget(m_Path);
+    m_Path.clear();
 }

@@ -1,7 +1,9 @@
 #include "shell/CSim_Frame.h"
 
 #include "activities/CSim_Glossar.h"
+#include "common/Record_Keeping.h"
 #include "common/Record_Texts.h"
+#include "common/Record_Trouble.h"
 #include "shell/CSim_Config.h"
 #include "shell/CSim_Themes.h"
 #include "shell/CSim_Theme.h"
@@ -13,6 +15,7 @@
 #include "shell/Message_Box.h"
 #include "shell/Preview_Mode.h"
 #include "shell/Status_Fields.h"
+#include "simframe/src/Tirsal_Testing.h"
 
 #include <algorithm>
 #include <climits>
@@ -123,6 +126,11 @@ CSim_Frame::CSim_Frame(const wxString& start_file, const wxString& theme_file)
     CreateStatusBar(STATUS_FIELD_COUNT, wxSTB_SIZEGRIP | wxFULL_REPAINT_ON_RESIZE);
     SetStatusWidths(STATUS_FIELD_COUNT, Status_Field_Widths);
     SetStatusText("Bereit");
+    // Records that cannot be written are named here until they can be,
+    // the simulations' logs too.
+    Record_Trouble::Get().Set_Listener([this] { SetStatusText(Record_Trouble::Get().Get_Text(), STATUS_RECORDS); });
+    SetStatusText(Record_Trouble::Get().Get_Text(), STATUS_RECORDS);
+    Tirsal_Set_Record_Handler([](const wxString& path, bool written) { Record_Trouble::Get().Report(path, written); });
 
     m_pTree = new wxTreeCtrl(this, wxID_ANY, wxDefaultPosition, wxSize(260, 250),
                              wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxNO_BORDER);
@@ -139,7 +147,9 @@ CSim_Frame::CSim_Frame(const wxString& start_file, const wxString& theme_file)
                                     .Floatable(true).Show(show_notes));
     if (!m_Notes_File.empty())
     {
-        // Every start leaves a fresh notes file that holds one space.
+        // Every start leaves a fresh notes file that holds one space; the
+        // notes of an earlier run stay beside it.
+        Keep_Earlier_Run(m_Notes_File, Holds_More_Than_White_Space);
         m_pNotes->SetValue(" ");
         Save_Notes_To(m_Notes_File);
         m_pNotes->SetValue(wxEmptyString);
@@ -175,6 +185,7 @@ CSim_Frame::CSim_Frame(const wxString& start_file, const wxString& theme_file)
 CSim_Frame::~CSim_Frame()
 {
     s_pFrame = nullptr;
+    Record_Trouble::Get().Set_Listener(nullptr);
     m_Pages.clear();
     Delete_Catalogue();
     delete m_pTimer;

@@ -142,6 +142,8 @@ private:
     bool Has_Reflections() const;
     bool Notes_Modified() const;
     bool Save_Notes_To(const wxString& path);
+    void Start_Log_File();
+    void Add_Log_Line(const wxDateTime& now, const wxString& text);
 
     bool m_bDoLog;
     bool m_bReflections_Open;

@@ -5,6 +5,7 @@
 
 #include "common/Clock.h"
 #include "common/Record_File.h"
+#include "common/Record_Keeping.h"
 #include "common/Record_Texts.h"
 #include "common/Text_Codec.h"
 #include "shell/File_Choice.h"
@@ -31,21 +32,34 @@ void CSim_Frame::Start_Log()
         return;
     // The log runs in memory even when no file was chosen.
     Ask_Log_File();
+    // One reading for the header and the first entry, whose span is then
+    // always 00:00:00.
     wxDateTime now = Log_Now();
     m_Log = GetTitle() + "\n" + Record_Text(Record_Texts::Log_Title) + "\n" + Record_Text(Record_Texts::Date_Label)
             + now.FormatISODate() + "\n" + Record_Text(Record_Texts::Activity_Columns) + "\n";
-    // The file follows every entry, so a crash keeps what was recorded.
-    if (!m_Log_File.empty())
-        m_Log_Record.Start(m_Log_File, Encode_Windows_1252(m_Log));
+    Start_Log_File();
     m_Last_Time = now;
-    Add_Log_Entry(Record_Text(Record_Texts::Log_Started));
+    Add_Log_Line(now, Record_Text(Record_Texts::Log_Started));
+}
+
+void CSim_Frame::Start_Log_File()
+{
+    if (m_Log_File.empty())
+        return;
+    // An earlier run's log stays beside this one. The file then follows
+    // every entry, so a crash keeps what was recorded.
+    Keep_Earlier_Run(m_Log_File, Holds_Bytes);
+    m_Log_Record.Start(m_Log_File, Encode_Windows_1252(m_Log));
 }
 
 void CSim_Frame::Add_Log_Entry(const wxString& text)
 {
-    if (!m_Last_Time.IsValid())
-        return;
-    wxDateTime now = Log_Now();
+    if (m_Last_Time.IsValid())
+        Add_Log_Line(Log_Now(), text);
+}
+
+void CSim_Frame::Add_Log_Line(const wxDateTime& now, const wxString& text)
+{
     wxTimeSpan span = now - m_Last_Time;
     m_Last_Time = now;
     wxString line = now.FormatISOTime() + "\t" + span.Format("%H:%M:%S") + "\t" + text + "\n";
@@ -81,8 +95,13 @@ bool CSim_Frame::Ask_Log_File()
 bool CSim_Frame::Write_Log()
 {
     // Without a file nobody is asked while the session ends by a signal.
-    m_Log_Record.Close();
     if (m_Log_File.empty() && (Is_Session_Ending() || !Ask_Log_File()))
         return false;
-    return Write_Record_File(m_Log_File, Encode_Windows_1252(m_Log));
+    // A file chosen only now gets the whole log; else this is the last try
+    // to write what the disk refused so far.
+    if (!m_Log_Record.Is_Open())
+        Start_Log_File();
+    bool written = m_Log_Record.Flush();
+    m_Log_Record.Close();
+    return written;
 }

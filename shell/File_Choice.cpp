@@ -1,5 +1,9 @@
 #include "shell/File_Choice.h"
 
+#include "common/Record_File.h"
+#include "shell/Message_Box.h"
+#include "shell/Session_End.h"
+
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 
@@ -7,14 +11,24 @@ wxString Choose_File(const wxString& title, const wxString& default_dir,
                      const wxString& default_name, const wxString& default_ext,
                      const wxString& filter, long style, wxWindow* parent)
 {
-    wxFileDialog dialog(parent, title, default_dir, default_name, filter, style);
-    if (dialog.ShowModal() != wxID_OK)
-        return wxString();
-    wxString file = dialog.GetFilename();
-    if (file.empty())
-        return wxString();
-    wxFileName name(dialog.GetDirectory(), file);
-    if ((style & wxFD_SAVE) && !default_ext.empty() && !name.HasExt())
-        name.SetExt(default_ext);
-    return name.GetFullPath();
+    // Whether an existing file may be replaced is asked here, once the
+    // extension has been added: the toolkit would ask about the name as typed.
+    const bool ask = (style & wxFD_SAVE) && (style & wxFD_OVERWRITE_PROMPT);
+    wxString dir = default_dir, name = default_name;
+    while (!Is_Session_Ending())
+    {
+        wxFileDialog dialog(parent, title, dir, name, filter, style & ~wxFD_OVERWRITE_PROMPT);
+        if (dialog.ShowModal() != wxID_OK || dialog.GetFilename().empty())
+            return wxString();
+        wxFileName path(dialog.GetDirectory(), dialog.GetFilename());
+        if ((style & wxFD_SAVE) && !default_ext.empty() && !path.HasExt())
+            path.SetExt(default_ext);
+        if (!ask || !path.FileExists()
+            || Message_Box(Replace_Question(path.GetFullPath()), title, wxYES_NO | wxICON_QUESTION, parent) == wxYES)
+            return path.GetFullPath();
+        // "Nein": back to the dialog, at the name typed.
+        dir = dialog.GetDirectory();
+        name = dialog.GetFilename();
+    }
+    return wxString();
 }

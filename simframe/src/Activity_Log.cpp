@@ -1,5 +1,6 @@
 #include "simframe/src/Activity_Log.h"
 
+#include "common/Record_Keeping.h"
 #include "common/Record_Texts.h"
 #include "common/Text_Codec.h"
 
@@ -14,12 +15,10 @@ wxString Activity_Log_Line(const wxDateTime& time, const wxString& activity, con
     return time.FormatISOTime() + "\t" + activity + "\t" + value + "\n";
 }
 
-std::string Activity_Log_Bytes(const wxArrayString& log)
+bool Holds_Activity_Lines(const std::string& bytes)
 {
-    std::string bytes;
-    for (const wxString& part : log)
-        bytes += Encode_Windows_1252(part);
-    return bytes;
+    wxDateTime date;
+    return !bytes.empty() && !(Record_Date(bytes, &date) && bytes == Encode_Windows_1252(Activity_Log_Header(date)));
 }
 
 bool Replaces_Last_Line(const Activity_Merge_State& state, const wxString& activity,

@@ -17,9 +17,10 @@ wxString Activity_Log_Header(const wxDateTime& date);
 /// ending in a newline. Neither text is escaped.
 wxString Activity_Log_Line(const wxDateTime& time, const wxString& activity, const wxString& value);
 
-/// The bytes of the log file for the header and lines in order: Windows-1252,
-/// a character the code page lacks written as '?'.
-std::string Activity_Log_Bytes(const wxArrayString& log);
+/// True when bytes found at a log's place are an earlier run to keep: a
+/// log with at least one activity line, or anything that is no such log at
+/// all. A log with only its header is no run.
+bool Holds_Activity_Lines(const std::string& bytes);
 
 /// What the process last logged, in any simulation window.
 struct Activity_Merge_State

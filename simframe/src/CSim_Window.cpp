@@ -2,6 +2,7 @@
 
 #include "common/Clock.h"
 #include "common/Record_File.h"
+#include "common/Record_Keeping.h"
 #include "common/Scroll_Page.h"
 #include "common/Text_Codec.h"
 #include "simframe/src/Activity_Log.h"
@@ -11,6 +12,8 @@
 
 #include <map>
 #include <memory>
+#include <sys/stat.h>
+#include <vector>
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
@@ -24,20 +27,73 @@ namespace
     // activity is merged across windows, timed from the last report.
     Activity_Merge_State s_Merge;
 
-    // What each window with a log file keeps besides its members: the
-    // activity of its last line (once it has one after the header) and the
-    // file, which grows entry by entry so that a crash loses nothing
-    // recorded before it. Kept here rather than in the window so that the
-    // window's layout, which plug-ins are compiled against, stays fixed.
+    // One file that one or more windows log into (themes may name the same
+    // Simulation_Log): one header, then the lines of all its windows in the
+    // order they came. It grows entry by entry, so that a crash loses
+    // nothing recorded before it.
+    struct Shared_Log
+    {
+        Record_File File;
+        bool bKnown = false;  // the file's identity below was found
+        dev_t Device = 0;
+        ino_t Inode = 0;
+        int nWindows = 0;
+    };
+
+    // What each window with a log file keeps besides its members: its file
+    // and the entry of its last line with that line's activity. Kept here
+    // rather than in the window so that the window's layout, which plug-ins
+    // are compiled against, stays fixed.
     struct Window_Record
     {
-        bool bHas_Line = false;
+        Shared_Log* pLog = nullptr;
+        int Last_Line = -1;
         wxString Last_Activity;
-        Record_File File;
     };
-    // Never destroyed: window destructors reach it, also late at exit.
-    std::map<const CSim_Window*, std::unique_ptr<Window_Record>>& s_Records =
-        *new std::map<const CSim_Window*, std::unique_ptr<Window_Record>>;
+    // Never destroyed: window destructors reach them, also late at exit.
+    std::map<const CSim_Window*, Window_Record>& s_Records = *new std::map<const CSim_Window*, Window_Record>;
+    std::vector<std::unique_ptr<Shared_Log>>& s_Logs = *new std::vector<std::unique_ptr<Shared_Log>>;
+
+    // The log already open at path (by name, or the same file by another
+    // name), or a new one, for which an earlier run there is kept first.
+    Shared_Log* Join_Log(const wxString& path, const wxDateTime& now)
+    {
+        struct stat st;
+        const bool found = stat(path.fn_str(), &st) == 0;
+        for (const std::unique_ptr<Shared_Log>& log : s_Logs)
+            if (log->File.Get_Path() == path
+                || (found && log->bKnown && log->Device == st.st_dev && log->Inode == st.st_ino))
+            {
+                log->nWindows++;
+                return log.get();
+            }
+        Keep_Earlier_Run(path, Holds_Activity_Lines);
+        s_Logs.emplace_back(new Shared_Log);
+        Shared_Log* log = s_Logs.back().get();
+        log->File.Start(path, Encode_Windows_1252(Activity_Log_Header(now)));
+        log->bKnown = stat(path.fn_str(), &st) == 0;
+        log->Device = st.st_dev;
+        log->Inode = st.st_ino;
+        log->nWindows = 1;
+        return log;
+    }
+
+    // A window leaves its log: the last try to write what the disk refused
+    // so far, and the end of the log with its last window.
+    void Leave_Log(Shared_Log* log)
+    {
+        if (!log)
+            return;
+        log->File.Flush();
+        if (--log->nWindows > 0)
+            return;
+        for (auto it = s_Logs.begin(); it != s_Logs.end(); ++it)
+            if (it->get() == log)
+            {
+                s_Logs.erase(it);
+                return;
+            }
+    }
 
     // A label pair: a label in colour directly above its control, the two
     // centred in the settings column with 2 pixels around them. The label
@@ -81,23 +137,25 @@ CSim_Window::CSim_Window(wxWindow* parent, const wxString& options)
 
 CSim_Window::~CSim_Window()
 {
-    // The whole record once more, in one piece: the file then holds exactly
-    // this window's record, also where another window shared its path.
-    if (!m_Log_File.empty() && !m_Log.empty())
-        Write_Record_File(m_Log_File, Activity_Log_Bytes(m_Log));
-    s_Records.erase(this);
+    auto it = s_Records.find(this);
+    if (it == s_Records.end())
+        return;
+    Leave_Log(it->second.pLog);
+    s_Records.erase(it);
 }
 
 bool CSim_Window::Set_Log_File(const wxString& path)
 {
     if (path.empty())
         return false;
+    const wxDateTime now = Clock::Now();
     m_Log_File = path;
     m_Log.Clear();
-    m_Log.Add(Activity_Log_Header(Clock::Now()));
-    std::unique_ptr<Window_Record>& record = s_Records[this];
-    record.reset(new Window_Record);
-    record->File.Start(path, Encode_Windows_1252(m_Log[0]));
+    m_Log.Add(Activity_Log_Header(now));
+    Window_Record& record = s_Records[this];
+    Leave_Log(record.pLog);
+    record = Window_Record();
+    record.pLog = Join_Log(path, now);
     return true;
 }
 
@@ -206,19 +264,18 @@ void CSim_Window::Log_Activity(const wxString& activity, const wxString& value)
         return;
 
     const wxString line = Activity_Log_Line(now, activity, value);
-    Window_Record& record = *s_Records[this];
-    const wxString* last_line = m_Log.size() > 1 && record.bHas_Line ? &record.Last_Activity : nullptr;
+    Window_Record& record = s_Records[this];
+    const wxString* last_line = m_Log.size() > 1 && record.Last_Line >= 0 ? &record.Last_Activity : nullptr;
     if (Replaces_Last_Line(s_Merge, activity, now, last_line))
     {
         m_Log.Last() = line;
-        record.File.Replace_Last(Encode_Windows_1252(line));
+        record.pLog->File.Replace(record.Last_Line, Encode_Windows_1252(line));
     }
     else
     {
         m_Log.Add(line);
-        record.File.Append(Encode_Windows_1252(line));
+        record.Last_Line = record.pLog->File.Append(Encode_Windows_1252(line));
     }
-    record.bHas_Line = true;
     record.Last_Activity = activity;
     s_Merge.Last_Activity = activity;
     s_Merge.Last_Time = now;

@@ -7,6 +7,7 @@
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
 #include <wx/filedlg.h>
+#include <wx/filename.h>
 #include <wx/image.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
@@ -42,13 +43,24 @@ namespace
 
     // The path is built from the dialog's directory and name: its own path
     // is not reliable right after the dialog closes.
-    wxString Choose_Export_File(wxWindow* parent, const Export_Kind& kind, const wxString& name)
+    wxString Choose_Export_File(wxWindow* parent, const Export_Kind& kind, const wxString& default_name)
     {
-        wxFileDialog dialog(parent, kind.Title, wxEmptyString, name + kind.Name_Suffix, kind.Filter,
-                            wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
-        if (dialog.ShowModal() != wxID_OK)
-            return wxString();
-        return Export_File_Path(dialog.GetDirectory(), dialog.GetFilename(), kind.Ext);
+        wxString dir, name = default_name + kind.Name_Suffix;
+        for (;;)
+        {
+            wxFileDialog dialog(parent, kind.Title, dir, name, kind.Filter, wxFD_SAVE);
+            if (dialog.ShowModal() != wxID_OK)
+                return wxString();
+            const wxString path = Export_File_Path(dialog.GetDirectory(), dialog.GetFilename(), kind.Ext);
+            if (path.empty() || !wxFileName::FileExists(path))
+                return path;
+            wxMessageDialog question(parent, Replace_Question(path), kind.Title, wxYES_NO | wxICON_QUESTION);
+            question.SetYesNoLabels("Ja", "Nein");
+            if (question.ShowModal() == wxID_YES)
+                return path;
+            dir = dialog.GetDirectory();
+            name = dialog.GetFilename();
+        }
     }
 
     // The host registers every image handler at start; a plug-in loaded

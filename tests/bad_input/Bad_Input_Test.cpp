@@ -8,23 +8,28 @@
 #include "activities/CSim_Reflection.h"
 #include "activities/CSim_Reflections.h"
 #include "activities/CSim_Selftest.h"
+#include "common/Record_Trouble.h"
 #include "report/Class_Report.h"
 #include "shell/CSim_Config.h"
 #include "shell/CSim_Frame.h"
 #include "shell/CSim_Theme.h"
 #include "shell/CSim_Themes.h"
 #include "shell/Exercise_Settings.h"
+#include "shell/Status_Fields.h"
 #include "tests/support/Frame_Fixture.h"
 #include "tests/support/Gui_Helpers.h"
 #include "tests/support/Html_Inspection.h"
 #include "tirsal/CSim_Window.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <unistd.h>
 #include <wx/checkbox.h>
 #include <wx/html/htmlwin.h>
+#include <wx/statusbr.h>
 #include <wx/textctrl.h>
 
 namespace fs = std::filesystem;
@@ -306,6 +311,50 @@ TEST_F(Bad_Read_Input, Class_Records)
     });
 }
 
+TEST_F(Bad_Read_Input, Records_Of_An_Earlier_Run)
+{
+    // Every record's place holds an earlier run in that shape. What can be
+    // read or moved stays beside it byte for byte, never over a name taken;
+    // the rest stays where it is.
+    const std::string run = "Aufzeichung der Aktivit\xE4ten\nDatum: 2024-03-05\nUhrzeit\tAktivtit\xE4t\tWert\n\n10:00:01\tTime\t3\n";
+    const std::vector<std::string> records = {"aktivitaet.log", "notizen.txt", "sim.log", "antworten.txt"};
+    std::vector<Bad_File> files;
+    for (const std::string& record : records)
+        files.push_back({"spuren/" + record, run, run.substr(0, run.size() - 4)});
+    Write_Ini("THEMES=kurs/themen.ini\nLOGFILE=spuren/aktivitaet.log\nNOTEPADFILE=spuren/notizen.txt\n");
+    m_Dir.Write("kurs/themen.ini", "[General]\nReflections=reflexion.ini\n[Themes]\nName=Teich\nSimulation=" HOST_PROBE_PLUGIN
+                                   "\nSimulation_Log=../spuren/sim.log\n");
+    m_Dir.Write("kurs/reflexion.ini", "Logfile=../spuren/antworten.txt\n[1]\nReflection=Nahrungsketten\n");
+    // The bytes of the files in spuren/ but the records' own.
+    auto others = [&] {
+        std::multiset<std::string> bytes;
+        for (const fs::directory_entry& file : fs::directory_iterator(m_Dir.File_Str("spuren")))
+            if (file.is_regular_file() && !std::count(records.begin(), records.end(), file.path().filename()))
+                bytes.insert(m_Dir.Read("spuren/" + file.path().filename().string()));
+        return bytes;
+    };
+    For_Each_Shape(files, [&](Shape shape) {
+        m_Dir.Write("spuren/notizen-2024-03-05_10-00-01.txt", "vergeben");
+        std::multiset<std::string> expected = others();
+        for (const std::string& record : records)
+            if (shape == Binary || Read_Whole(shape))
+                expected.insert(m_Dir.Read("spuren/" + record));
+        // A folder is no file to log into: the pupil is asked, at the start and at the end.
+        if (shape == Directory)
+        {
+            wxTEST_DIALOG(Make_Frame(), wxExpectModal<wxMessageDialog>(wxYES));
+            wxTEST_DIALOG(Destroy_Frame(), wxExpectModal<wxFileDialog>("", wxID_CANCEL), wxExpectModal<wxMessageDialog>(wxYES));
+        }
+        else
+        {
+            Make_Frame();
+            Destroy_Frame();
+        }
+        EXPECT_TRUE(others() == expected) << others().size() << " files beside the records";
+        fs::remove_all(m_Dir.File_Str("spuren"));
+    });
+}
+
 namespace
 {
     enum Place { Unwritable_Directory, Read_Only_File, Full_Disk };
@@ -446,4 +495,32 @@ TEST_F(Bad_Write_Place, Notes)
         notes->DiscardEdits();
         Destroy_Frame();
     });
+}
+
+TEST_F(Bad_Write_Place, A_Full_Disk_Is_Named_In_The_Status_Bar_Until_The_Records_Fit)
+{
+    Small_Disk disk(m_Dir, "platte");
+    if (!disk.Ok())
+        GTEST_SKIP() << "only root mounts a small disk";
+    disk.Fill();
+    const wxString log = m_Dir.File("platte/aktivitaet.log"), sim = m_Dir.File("platte/sim.log");
+    Write_Ini("THEMES=kurs/themen.ini\nLOGFILE=" + log.ToStdString() + "\n");
+    m_Dir.Write("kurs/themen.ini", "[General]\nName=Teichkurs\n[Themes]\nName=Teich\nSimulation=" HOST_PROBE_PLUGIN
+                                   "\nSimulation_Log=" + sim.ToStdString() + "\n");
+    testing::internal::CaptureStderr();
+    Make_Frame();
+    Log_Program_Activity("Selbsttest gestartet");
+    // One line each on standard error, however often writing fails.
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), Record_Trouble::Text(sim) + "\n" + Record_Trouble::Text(log) + "\n");
+    wxStatusBar* status = m_pFrame->GetStatusBar();
+    EXPECT_EQ(status->GetStatusText(STATUS_RECORDS), Record_Trouble::Text(sim + ", " + log));
+    disk.Free();
+    Log_Program_Activity("Selbsttest beendet");
+    EXPECT_EQ(status->GetStatusText(STATUS_RECORDS), Record_Trouble::Text(sim));
+    Destroy_Frame();
+    // Nothing was lost while the disk was full.
+    const std::string written = m_Dir.Read("platte/aktivitaet.log");
+    EXPECT_NE(written.find("\tAufzeichnung gestartet\n"), std::string::npos) << written;
+    EXPECT_NE(written.find("\tSelbsttest gestartet\n"), std::string::npos) << written;
+    EXPECT_EQ(m_Dir.Read("platte/sim.log").rfind("Aufzeichung der Aktivit\xE4ten\n", 0), 0u);
 }

@@ -1,5 +1,10 @@
 #include "common/Record_File.h"
 
+#include "common/Record_Keeping.h"
+#include "common/Record_Trouble.h"
+#include "common/Text_Codec.h"
+#include "simframe/src/Activity_Log.h"
+
 #include "tests/support/Temp_Dir.h"
 
 #include <cstdlib>
@@ -7,24 +12,46 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utime.h>
 
-TEST(Record_File, Grows_On_Disk_Entry_By_Entry_And_Merges_Into_The_Last)
+TEST(Record_File, Grows_On_Disk_Entry_By_Entry_And_Replaced_Entries_Go_Last)
 {
     Temp_Dir dir;
     dir.Write("log.txt", "old content that is longer than the new record");
     Record_File record;
     ASSERT_TRUE(record.Start(dir.File("log.txt"), "Kopf\n"));
     EXPECT_EQ(dir.Read("log.txt"), "Kopf\n");
-    EXPECT_TRUE(record.Append("eins\n"));
-    EXPECT_TRUE(record.Append("zwei lang\n"));
+    const int one = record.Append("eins\n");
+    const int two = record.Append("zwei lang\n");
     EXPECT_EQ(dir.Read("log.txt"), "Kopf\neins\nzwei lang\n");
-    EXPECT_TRUE(record.Replace_Last("z\n"));
+    record.Replace(two, "z\n");
     EXPECT_EQ(dir.Read("log.txt"), "Kopf\neins\nz\n");
-    EXPECT_TRUE(record.Replace_Last("zwei sehr lang\n"));
-    EXPECT_TRUE(record.Append("drei\n"));
+    // An entry that is not the last moves to the end: the file stays in time order.
+    record.Replace(one, "eins neu\n");
+    record.Replace(two, "zwei sehr lang\n");
+    record.Append("drei\n");
     record.Close();
-    EXPECT_FALSE(record.Append("vier\n"));
-    EXPECT_EQ(dir.Read("log.txt"), "Kopf\neins\nzwei sehr lang\ndrei\n");
+    EXPECT_EQ(dir.Read("log.txt"), "Kopf\neins neu\nzwei sehr lang\ndrei\n");
+}
+
+TEST(Record_File, A_Full_Disk_Keeps_What_It_Holds_And_Takes_The_Whole_Record_Once_It_Has_Room)
+{
+    Temp_Dir dir;
+    Small_Disk disk(dir, "platte");
+    if (!disk.Ok())
+        GTEST_SKIP() << "only root mounts a small disk";
+    dir.Write("platte/log.txt", "alter Inhalt");
+    disk.Fill();
+    const std::string header(5000, 'k');
+    Record_File record;
+    EXPECT_FALSE(record.Start(dir.File("platte/log.txt"), header));
+    record.Append("eins\n");
+    EXPECT_EQ(dir.Read("platte/log.txt"), "alter Inhalt");
+    EXPECT_EQ(Record_Trouble::Get().Get_Text(), Record_Trouble::Text(dir.File("platte/log.txt")));
+    disk.Free();
+    record.Append("zwei\n");
+    EXPECT_EQ(dir.Read("platte/log.txt"), header + "eins\nzwei\n");
+    EXPECT_EQ(Record_Trouble::Get().Get_Text(), "");
 }
 
 TEST(Record_File, Makes_Missing_Folders_And_Fails_On_A_Full_Disk_Or_Below_A_File)
@@ -37,8 +64,10 @@ TEST(Record_File, Makes_Missing_Folders_And_Fails_On_A_Full_Disk_Or_Below_A_File
     EXPECT_EQ(dir.Read("neu/antworten.txt"), "A\n");
     dir.Write("datei", "kein Verzeichnis");
     EXPECT_FALSE(record.Start(dir.File("datei/log.txt"), "Kopf\n"));
-    EXPECT_FALSE(record.Append("eins\n"));
-    EXPECT_FALSE(record.Start("/dev/full", "Kopf\n") || record.Is_Healthy());
+    EXPECT_FALSE(record.Start("/dev/full", "Kopf\n") || record.Flush());
+    // Once its owner closes it, nothing will try it again: no longer named.
+    record.Close();
+    EXPECT_EQ(Record_Trouble::Get().Get_Text(), "");
     for (const wxString& path : {wxString("/dev/full"), wxString(), dir.File("datei/log.txt")})
         EXPECT_FALSE(Write_Record_File(path, "Kopf\n")) << path;
     EXPECT_EQ(dir.Read("datei"), "kein Verzeichnis");
@@ -81,4 +110,35 @@ TEST(Record_File, A_Read_Only_File_Is_Not_Replaced)
     {
         EXPECT_EQ(chattr("-i"), 0);
     }
+}
+
+TEST(Record_File, Earlier_Runs_Are_Kept_Under_Their_Start)
+{
+    const std::string sim = Encode_Windows_1252(Activity_Log_Header(wxDateTime(5, wxDateTime::Mar, 2024)));
+    const struct { std::string Bytes; const char* Start; } cases[] = {
+        {"Kurs\nAufzeichung der Aktivit\xE4ten\nDatum: 2026-12-07\nUhrzeit\tDauer\tAktivtit\xE4t\n"
+         "14:16:27\t00:00:00\tAufzeichnung gestartet\n", "2026-12-07 14:16:27"},
+        {sim + "10:00:01\tTime\t3\n", "2024-03-05 10:00:01"},
+        {sim, ""},
+        {"Notizen\n\n\nDatum: 2026-12-07\n10:00:01\tTime\n", ""},  // no date among the first three lines
+        {"Datum: 2026-12-07\n10:0a:01\tTime\n", ""},
+    };
+    for (const auto& c : cases)
+    {
+        wxDateTime start;
+        EXPECT_EQ(Record_Start(c.Bytes, &start) ? start.Format("%Y-%m-%d %H:%M:%S") : "", c.Start) << c.Bytes;
+    }
+    // A log with only its header is no run; anything else at its place is.
+    EXPECT_FALSE(Holds_Activity_Lines(sim));
+    EXPECT_TRUE(Holds_Activity_Lines(cases[1].Bytes) && Holds_Activity_Lines("Notizen"));
+
+    // Notes of white space are none; else named by the file's time.
+    Temp_Dir dir;
+    dir.Write("notizen", " \n\t");
+    EXPECT_EQ(Keep_Earlier_Run(dir.File("notizen"), Holds_More_Than_White_Space), "");
+    dir.Write("notizen", "Hechte");
+    const utimbuf noon = {0, wxDateTime(1, wxDateTime::Jun, 2025, 12, 0, 5).GetTicks()};
+    ASSERT_EQ(utime(dir.File_Str("notizen").c_str(), &noon), 0);
+    EXPECT_EQ(Keep_Earlier_Run(dir.File("notizen"), Holds_More_Than_White_Space), dir.File("notizen-2025-06-01_12-00-05"));
+    EXPECT_EQ(dir.Read("notizen-2025-06-01_12-00-05"), "Hechte");
 }

@@ -4,7 +4,10 @@
 #include "tests/support/Corvena_Process.h"
 #include "tests/support/Temp_Dir.h"
 
+#include <algorithm>
 #include <chrono>
+#include <filesystem>
+#include <map>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -122,19 +125,29 @@ TEST(Records, Everything_Recorded_Before_A_Kill_Is_On_Disk)
 {
     Temp_Dir dir;
     dir.Write("sim_corvena.ini", "THEMES=kurs.ini\nDOLOG=1\nLOGFILE=log/aktivitaet.log\n");
-    dir.Write("kurs.ini", std::string("[General]\nName=Abbruch\n[Themes]\nName=Teich\nSimulation=")
-                              + CORVENA_PLUGIN_DIR + "/fischlauf.so\nSimulation_Log=log/sim.log\n"
-                              "[Themes/A]\nName=Erstes\n[Themes/B]\nName=Zweites\n");
+    // Two themes whose ponds share one log, where an earlier run left one.
+    const std::string earlier = "Aufzeichung der Aktivit\xE4ten\nDatum: 2024-03-05\nUhrzeit\tAktivtit\xE4t\tWert\n\n"
+                                "10:00:01\tTime\t3\n";
+    dir.Write("log/sim.log", earlier);
+    const std::string pond = std::string("Simulation=") + CORVENA_PLUGIN_DIR + "/fischlauf.so\nSimulation_Log=log/sim.log\n";
+    dir.Write("kurs.ini", "[General]\nName=Abbruch\n[Themes]\nName=Teich\n" + pond
+                              + "[Themes/A]\nName=Erstes\n[Themes/B]\nName=Zweites\n" + pond);
     Corvena_Process program(dir.Path_Str());
     ASSERT_TRUE(program.Start());
     ASSERT_TRUE(program.Wait_For_Window("Abbruch")) << program.Errors();
-    // Two themes and back to the root, whose page is the pond; the "+" of
-    // its time span sits here in the unmaximised window on a display
-    // without a window manager.
-    ASSERT_TRUE(program.Keys({"Down", "Down", "alt+Left", "alt+Left"}));
+    // The second theme's pond and back to the root's; the "+" of the time
+    // span sits here in the unmaximised window on a display without a
+    // window manager.
+    const std::string line = "\tTime\t201.000000\n";
+    ASSERT_TRUE(program.Keys({"Down", "Down"}));
     ASSERT_TRUE(program.Click(401, 221));
-    ASSERT_TRUE(Poll_Until(3000, [&] { return dir.Read("log/sim.log").find("\tTime\t") != std::string::npos; }))
+    ASSERT_TRUE(Poll_Until(3000, [&] { return dir.Read("log/sim.log").find(line) != std::string::npos; }))
         << dir.Read("log/aktivitaet.log") << dir.Read("log/sim.log");
+    // (xdotool waits for a move that a pointer already there never makes.)
+    ASSERT_TRUE(program.Keys({"alt+Left", "alt+Left"}));
+    ASSERT_TRUE(program.Click(402, 222));
+    ASSERT_TRUE(Poll_Until(3000, [&] { return dir.Read("log/sim.log").rfind(line) != dir.Read("log/sim.log").find(line); }))
+        << dir.Read("log/sim.log");
     int status = 0;
     ASSERT_TRUE(program.Stop(SIGKILL, 5000, &status));
     EXPECT_TRUE(WIFSIGNALED(status));
@@ -142,7 +155,54 @@ TEST(Records, Everything_Recorded_Before_A_Kill_Is_On_Disk)
     const std::string log = dir.Read("log/aktivitaet.log");
     Expect_In_Order(log, {"\t00:00:00\tAufzeichnung gestartet\n", "\tErstes\n", "\tZweites\n"});
     EXPECT_EQ(log.find("Aufzeichnung beendet"), std::string::npos) << log;
+    // One header, then both lines; the earlier run kept once, not once per theme.
     const std::string sim = dir.Read("log/sim.log");
-    EXPECT_EQ(sim.rfind("Aufzeichung der Aktivit\xE4ten\n", 0), 0u) << sim;
-    EXPECT_NE(sim.find("\tTime\t201.000000\n"), std::string::npos) << sim;
+    EXPECT_EQ(sim.rfind("Aufzeichung der Aktivit\xE4ten\n"), 0u) << sim;
+    EXPECT_EQ(sim.size() - sim.find(line), 2 * line.size() + 8) << sim;
+    EXPECT_EQ(dir.Read("log/sim-2024-03-05_10-00-01.log"), earlier);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path_Str() + "log"), {}), 3);
+}
+
+TEST(Records, A_Second_Run_Keeps_Every_Record_Of_The_First_Beside_Its_Own)
+{
+    Temp_Dir dir;
+    dir.Write("sim_corvena.ini", "THEMES=kurs.ini\nLOGFILE=log/aktivitaet.log\nNOTEPADSHOW=1\nNOTEPADFILE=log/notizen.txt\n");
+    dir.Write("kurs.ini", std::string("[General]\nName=Zweimal\nReflections=fragen.ini\n[Themes]\nName=Teich\nSimulation=")
+                              + CORVENA_PLUGIN_DIR + "/fischlauf.so\nSimulation_Log=log/sim.log\n");
+    dir.Write("fragen.ini", "Logfile=log/antworten.txt\n[1]\nReflection=Nahrungsketten\n");
+    const std::vector<std::string> records = {"aktivitaet.log", "sim.log", "antworten.txt", "notizen.txt"};
+    std::map<std::string, std::string> first;
+    for (int run = 1; run <= 2; run++)
+    {
+        Corvena_Process program(dir.Path_Str());
+        ASSERT_TRUE(program.Start());
+        ASSERT_TRUE(program.Wait_For_Window("Zweimal")) << program.Errors();
+        if (run == 1)
+        {
+            // Notes, then the pond's "+": seen in its log, the notes were taken too.
+            ASSERT_TRUE(program.Click(100, 450) && program.Type("Hechte") && program.Click(401, 221));
+            ASSERT_TRUE(Poll_Until(3000, [&] { return dir.Read("log/sim.log").find("\tTime\t") != std::string::npos; }));
+        }
+        Stop(program);
+        for (const std::string& record : records)
+            first.emplace(record, dir.Read("log/" + record));
+    }
+    // Each record's first run beside its second, under the name of its start.
+    EXPECT_EQ(dir.Read("log/notizen.txt"), " ");
+    for (const std::string& record : records)
+    {
+        const std::string stem = record.substr(0, record.rfind('.')) + "-";
+        std::vector<std::string> kept;
+        for (const auto& file : std::filesystem::directory_iterator(dir.Path_Str() + "log"))
+            if (file.path().filename().string().rfind(stem, 0) == 0)
+                kept.push_back(dir.Read("log/" + file.path().filename().string()));
+        EXPECT_EQ(kept, std::vector<std::string>{first[record]}) << record;
+        EXPECT_GT(first[record].size(), 1u) << record;
+    }
+    // The activity log's kept name is the first run's start.
+    const std::string& log = first["aktivitaet.log"];
+    std::string start = log.substr(log.find("Datum: ") + 7, 10) + "_"
+                        + log.substr(log.find("\t00:00:00\tAufzeichnung gestartet") - 8, 8);
+    std::replace(start.begin(), start.end(), ':', '-');
+    EXPECT_TRUE(dir.Exists("log/aktivitaet-" + start + ".log")) << start;
 }

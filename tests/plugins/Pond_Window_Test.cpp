@@ -546,9 +546,13 @@ TEST_F(Pond_Window, Values_Read_Back_As_Both_Runs_And_Only_Written_Files_Are_Log
                                               "Rotfedern (Ausgangsfunktion);Hechte (Ausgangsfunktion)",
                                               {&c.Capacity, &c.Rudd, &c.Pike, &r.Capacity, &r.Rudd, &r.Pike}));
 
-    // Cancelled, or a folder that cannot be made (a file is in its place):
-    // nothing written, nothing logged.
+    // Cancelled, a file there not to be replaced, or a folder that cannot be
+    // made (a file is in its place): nothing written, nothing logged.
     wxTEST_DIALOG(Command(plot, PLOT_EXPORT_IMAGE), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
+    m_Dir.Write("bild.png", "alt");
+    wxTEST_DIALOG(Command(plot, PLOT_EXPORT_IMAGE), wxExpectModal<wxFileDialog>(m_Dir.File("bild")),
+                  wxExpectModal<wxMessageDialog>(wxNO), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
+    EXPECT_EQ(m_Dir.Read("bild.png"), "alt");
     m_Dir.Write("datei", "x");
     wxString message;
     wxTEST_DIALOG(Command(plot, PLOT_EXPORT_IMAGE), wxExpectModal<wxFileDialog>(m_Dir.File("datei/bild.png")),

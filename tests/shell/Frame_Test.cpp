@@ -1,5 +1,7 @@
 #include "shell/CSim_Frame.h"
 
+#include "common/Clock.h"
+#include "common/Record_File.h"
 #include "shell/Command_Ids.h"
 #include "tests/support/Frame_Fixture.h"
 #include "tests/support/Gui_Helpers.h"
@@ -38,12 +40,16 @@ TEST_F(Frame, Without_Start_File_Asks_For_The_Course)
     wxString title;
     long style = 0;
     // Then, with the log on and no log file, its save dialog and whether really no log should be kept.
+    // A name typed without extension that is taken is asked about; "Nein" leaves the file as it is.
+    m_Dir.Write("profil.log", "ein alter Lauf");
     wxTEST_DIALOG(Make_Frame(), Expect_File_Dialog([&](wxFileDialog* d) {
                       title = d->GetMessage();
                       style = d->GetWindowStyle();
                       return wxID_CANCEL;
                   }),
+                  wxExpectModal<wxFileDialog>(m_Dir.File("profil")), wxExpectModal<wxMessageDialog>(wxNO),
                   wxExpectModal<wxFileDialog>("", wxID_CANCEL), wxExpectModal<wxMessageDialog>(wxYES));
+    EXPECT_EQ(m_Dir.Read("profil.log"), "ein alter Lauf");
     EXPECT_EQ(title, wxString::FromUTF8("Inhalt öffnen"));
     EXPECT_TRUE((style & wxFD_OPEN) && (style & wxFD_FILE_MUST_EXIST));
     EXPECT_TRUE(m_pFrame->Is_Logging() && m_pFrame->Get_Log_File().empty());
@@ -112,9 +118,25 @@ TEST_F(Frame, Save_As_Adds_The_Extension_And_Then_Save_Uses_The_Name)
                       return wxID_OK;
                   }));
     EXPECT_EQ(m_Dir.Read("heft.txt"), "Algen");
+    // The same name again: replacing the file is asked about, "Nein" goes back to the dialog.
     Type_Notes("Algen und Wasserpest");
-    Command(ID_NOTES_SAVE);
+    wxString question;
+    wxTEST_DIALOG(Command(ID_NOTES_SAVE_AS), wxExpectModal<wxFileDialog>(m_Dir.File("heft")),
+                  Expect_Message(wxNO, &question), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
+    EXPECT_EQ(question, Replace_Question(m_Dir.File("heft.txt")));
+    EXPECT_EQ(m_Dir.Read("heft.txt"), "Algen");
+    wxTEST_DIALOG(Command(ID_NOTES_SAVE_AS), wxExpectModal<wxFileDialog>(m_Dir.File("heft")),
+                  wxExpectModal<wxMessageDialog>(wxYES));
     EXPECT_EQ(m_Dir.Read("heft.txt"), "Algen und Wasserpest");
+}
+
+TEST_F(Frame, First_Entry_Shares_The_Start_Time_Of_The_Header)
+{
+    // A clock 1 ms before a full second that moves on with each reading.
+    Clock::Set(wxDateTime(2, wxDateTime::Mar, 2026, 8, 0, 0, 999), wxTimeSpan::Milliseconds(1));
+    Write_Ini("LOGFILE=log.txt\n");
+    wxTEST_DIALOG(Make_Frame(), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
+    EXPECT_TRUE(m_pFrame->Get_Log().EndsWith("\n08:00:00\t00:00:00\tAufzeichnung gestartet\n")) << m_pFrame->Get_Log();
 }
 
 TEST_F(Frame, Clearing_Changed_Notes_Asks_And_Keeps_Them_When_Saving_Fails)

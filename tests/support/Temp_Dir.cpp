@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <sys/mount.h>
 
 namespace fs = std::filesystem;
 
@@ -53,4 +54,28 @@ std::string Temp_Dir::Read(const wxString& relative) const
 bool Temp_Dir::Exists(const wxString& relative) const
 {
     return fs::exists(File_Str(relative));
+}
+
+Small_Disk::Small_Disk(const Temp_Dir& dir, const wxString& relative) : m_Path(dir.File_Str(relative))
+{
+    dir.Make_Dir(relative);
+    m_bMounted = mount("tmpfs", m_Path.c_str(), "tmpfs", 0, "size=64k") == 0;
+}
+
+void Small_Disk::Fill()
+{
+    std::ofstream filling(m_Path + "/filling", std::ios::binary);
+    while (m_bMounted && filling.write(std::string(512, 'x').data(), 512) && filling.flush())
+        ;
+}
+
+Small_Disk::~Small_Disk()
+{
+    if (m_bMounted)
+        umount2(m_Path.c_str(), MNT_DETACH);
+}
+
+void Small_Disk::Free()
+{
+    fs::remove(m_Path + "/filling");
 }

@@ -35,3 +35,20 @@ public:
 private:
     wxString m_Path;
 };
+
+/// A small file system of its own (a tmpfs, which only root may mount) at a
+/// folder of a Temp_Dir, which Fill() fills to its last byte and Free()
+/// empties again.
+class Small_Disk
+{
+public:
+    Small_Disk(const Temp_Dir& dir, const wxString& relative);
+    ~Small_Disk();
+    bool Ok() const { return m_bMounted; }
+    void Fill();
+    void Free();
+
+private:
+    std::string m_Path;
+    bool m_bMounted = false;
+};
