@@ -112,6 +112,12 @@ bool CSim_Question::Reset()
     return true;
 }
 
+void CSim_Question::Focus_First_Answer()
+{
+    if (!m_Answers.empty())
+        m_Answers.front().pBox->SetFocus();
+}
+
 bool CSim_Question::Evaluate(int percent)
 {
     bool right = true;

@@ -83,6 +83,15 @@ CSim_Reflections::CSim_Reflections(wxWindow* parent, const wxString& file)
     else
         delete content;
     Layout();
+
+    // Escape ends the dialog as its close box does: the toolkit would turn
+    // it into a click on a Cancel button, which this dialog does not have.
+    Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
+        if (event.GetKeyCode() == WXK_ESCAPE && event.GetModifiers() == wxMOD_NONE)
+            Close();
+        else
+            event.Skip();
+    });
 }
 
 CSim_Reflections::~CSim_Reflections()
@@ -133,6 +142,8 @@ wxTextCtrl* CSim_Reflections::Create_Info_Text(wxWindow* parent, const wxString&
     info->SetFont(wxFont(point_size, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL,
                          bold ? wxFONTWEIGHT_BOLD : wxFONTWEIGHT_NORMAL, false, wxEmptyString,
                          wxFONTENCODING_DEFAULT));
+    // Text to read, not to fill in: Tab goes from rating to explanation.
+    info->DisableFocusFromKeyboard();
     return info;
 }
 

@@ -104,6 +104,13 @@ CSim_Frame::CSim_Frame(const wxString& start_file, const wxString& theme_file)
         wxInitAllImageHandlers();
     m_Manager.SetManagedWindow(this);
 
+    // Under a window manager the toolkit holds the first showing back until
+    // it knows the frame's decorations, and then lays the window out once
+    // at its 2 x 1 pixel placeholder: the menu bar, squeezed into that, is
+    // the toolkit's complaint about negative room on every start. A client
+    // size set before showing lets the window show at once, laid out at its
+    // real size; the window is maximised anyway.
+    SetClientSize(GetClientSize());
     SetIcon(Make_Frame_Icon());
     SetMinSize(wxSize(400, 300));
     Maximize();
@@ -197,47 +204,49 @@ int CSim_Frame::Get_Font_Offset()
 
 void CSim_Frame::Create_Menus()
 {
+    // Every command is in a menu, and every menu and item has a mnemonic:
+    // F10 or Alt with the underlined letter reaches all of them.
     wxMenuBar* bar = new wxMenuBar;
 
     wxMenu* file = new wxMenu;
-    file->Append(wxID_EXIT, "Beenden\tCtrl+Q");
-    bar->Append(file, "Datei");
+    file->Append(wxID_EXIT, "&Beenden\tCtrl+Q");
+    bar->Append(file, "&Datei");
 
     wxMenu* navigation = new wxMenu;
-    navigation->Append(ID_PREV_THEME, "Voriges Thema\tAlt+Up");
-    navigation->Append(ID_NEXT_THEME, "Nächstes Thema\tAlt+Down");
-    navigation->Append(ID_BACK, "Zurück\tAlt+Left");
-    navigation->Append(ID_FORWARD, "Vorwärts\tAlt+Right");
-    bar->Append(navigation, "Navigation");
+    navigation->Append(ID_PREV_THEME, "&Voriges Thema\tAlt+Up");
+    navigation->Append(ID_NEXT_THEME, "&Nächstes Thema\tAlt+Down");
+    navigation->Append(ID_BACK, "&Zurück\tAlt+Left");
+    navigation->Append(ID_FORWARD, "Vo&rwärts\tAlt+Right");
+    bar->Append(navigation, "&Navigation");
 
     wxMenu* notes = new wxMenu;
-    notes->Append(ID_NOTES_SAVE, "Speichern\tCtrl+S");
-    notes->Append(ID_NOTES_SAVE_AS, "Speichern unter...");
-    notes->Append(ID_NOTES_CLEAR, "Inhalt löschen");
-    bar->Append(notes, "Notizen");
+    notes->Append(ID_NOTES_SAVE, "&Speichern\tCtrl+S");
+    notes->Append(ID_NOTES_SAVE_AS, "Speichern &unter...");
+    notes->Append(ID_NOTES_CLEAR, "Inhalt &löschen");
+    bar->Append(notes, "N&otizen");
 
     if (Has_Selftest() || Has_Reflections())
     {
         wxMenu* extras = new wxMenu;
         if (Has_Selftest())
-            extras->Append(ID_SELFTEST, "Selbsttest");
+            extras->Append(ID_SELFTEST, "&Selbsttest");
         if (Has_Reflections())
-            extras->Append(ID_REFLECTIONS, "Reflektionshilfe");
-        bar->Append(extras, "Extras");
+            extras->Append(ID_REFLECTIONS, "&Reflektionshilfe");
+        bar->Append(extras, "&Extras");
     }
 
     wxMenu* window = new wxMenu;
-    window->AppendCheckItem(ID_SHOW_NAVIGATION, "Zeige Navigation");
-    window->AppendCheckItem(ID_SHOW_NOTES, "Zeige Notizen");
-    window->AppendCheckItem(ID_SHOW_TASKS, "Zeige Aufgaben");
+    window->AppendCheckItem(ID_SHOW_NAVIGATION, "Zeige &Navigation");
+    window->AppendCheckItem(ID_SHOW_NOTES, "Zeige N&otizen");
+    window->AppendCheckItem(ID_SHOW_TASKS, "Zeige &Aufgaben");
     window->AppendSeparator();
-    window->Append(ID_FONT_SMALLER, "Schrift verkleinern\tCtrl+-");
-    window->Append(ID_FONT_LARGER, "Schrift vergrößern\tCtrl++");
-    bar->Append(window, "Fenster");
+    window->Append(ID_FONT_SMALLER, "Schrift &verkleinern\tCtrl+-");
+    window->Append(ID_FONT_LARGER, "Schrift ver&größern\tCtrl++");
+    bar->Append(window, "&Fenster");
 
     wxMenu* help = new wxMenu;
-    help->Append(wxID_ABOUT, "Über das Programm");
-    bar->Append(help, "?");
+    help->Append(wxID_ABOUT, "&Über das Programm");
+    bar->Append(help, "&?");
 
     SetMenuBar(bar);
 }
