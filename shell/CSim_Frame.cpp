@@ -8,6 +8,7 @@
 #include "shell/Command_Ids.h"
 #include "shell/File_Choice.h"
 #include "shell/Frame_Icon.h"
+#include "shell/Icon_Art_Provider.h"
 #include "shell/Program_Dir.h"
 #include "shell/Message_Box.h"
 #include "shell/Status_Fields.h"
@@ -32,9 +33,9 @@ namespace
     CSim_Frame* s_pFrame = nullptr;
     int s_Font_Offset = 0;
 
-    wxBitmap Tool_Icon(const wxArtID& id)
+    wxBitmapBundle Tool_Icon(const wxArtID& id)
     {
-        return wxArtProvider::GetBitmap(id, wxART_OTHER, wxSize(32, 32));
+        return wxArtProvider::GetBitmapBundle(id, wxART_OTHER, wxSize(32, 32));
     }
 }
 
@@ -123,10 +124,12 @@ CSim_Frame::CSim_Frame(const wxString& start_file, const wxString& theme_file)
 
     m_pTree = new wxTreeCtrl(this, wxID_ANY, wxDefaultPosition, wxSize(260, 250),
                              wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxNO_BORDER);
-    wxImageList* images = new wxImageList(20, 20, true, 4);
+    // Bundles rather than a list of bitmaps: the tree draws them sharp at
+    // any screen scale.
+    wxVector<wxBitmapBundle> images;
     for (const char* id : {wxART_FOLDER, wxART_QUESTION, wxART_NORMAL_FILE, wxART_TIP})
-        images->Add(wxArtProvider::GetBitmap(id, wxART_OTHER, wxSize(20, 20)));
-    m_pTree->AssignImageList(images);
+        images.push_back(wxArtProvider::GetBitmapBundle(id, wxART_OTHER, wxSize(20, 20)));
+    m_pTree->SetImages(images);
     m_Manager.AddPane(m_pTree, wxAuiPaneInfo().Name("treectrl").Caption("Navigation")
                                    .Left().CloseButton(false).Floatable(false).Show());
 
@@ -256,29 +259,32 @@ void CSim_Frame::Create_Tool_Bar()
     m_pToolBar = new wxToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                wxTB_FLAT | wxTB_NODIVIDER);
     m_pToolBar->SetToolBitmapSize(wxSize(32, 32));
-    m_pToolBar->AddTool(wxID_EXIT, "Beenden", Tool_Icon(wxART_QUIT), "Beenden");
+    // A tool that cannot be used now shows it: grey and faint beside the
+    // coloured ones. The label is also the tool tip.
+    auto tool = [this](int id, const char* label, const wxArtID& art, wxItemKind kind = wxITEM_NORMAL) {
+        const wxBitmapBundle icon = Tool_Icon(art);
+        m_pToolBar->AddTool(id, wxString::FromUTF8(label), icon, Disabled_Look(icon), kind,
+                            wxString::FromUTF8(label));
+    };
+    tool(wxID_EXIT, "Beenden", wxART_QUIT);
     m_pToolBar->AddSeparator();
-    m_pToolBar->AddTool(ID_PREV_THEME, "Voriges Thema", Tool_Icon(wxART_GO_UP), "Voriges Thema");
-    m_pToolBar->AddTool(ID_NEXT_THEME, "Nächstes Thema", Tool_Icon(wxART_GO_DOWN), "Nächstes Thema");
-    m_pToolBar->AddTool(ID_BACK, "Zurück", Tool_Icon(wxART_GO_BACK), "Zurück");
-    m_pToolBar->AddTool(ID_FORWARD, "Vorwärts", Tool_Icon(wxART_GO_FORWARD), "Vorwärts");
+    tool(ID_PREV_THEME, "Voriges Thema", wxART_GO_UP);
+    tool(ID_NEXT_THEME, "Nächstes Thema", wxART_GO_DOWN);
+    tool(ID_BACK, "Zurück", wxART_GO_BACK);
+    tool(ID_FORWARD, "Vorwärts", wxART_GO_FORWARD);
     m_pToolBar->AddSeparator();
-    m_pToolBar->AddCheckTool(ID_SHOW_NAVIGATION, "Navigation", Tool_Icon(wxART_LIST_VIEW),
-                             wxNullBitmap, "Navigation");
-    m_pToolBar->AddCheckTool(ID_SHOW_NOTES, "Notizen", Tool_Icon(wxART_HELP_PAGE),
-                             wxNullBitmap, "Notizen");
+    tool(ID_SHOW_NAVIGATION, "Navigation", wxART_LIST_VIEW, wxITEM_CHECK);
+    tool(ID_SHOW_NOTES, "Notizen", wxART_HELP_PAGE, wxITEM_CHECK);
     if (Has_Selftest() || Has_Reflections())
     {
         m_pToolBar->AddSeparator();
         if (Has_Selftest())
-            m_pToolBar->AddTool(ID_SELFTEST, "Selbsttest", Tool_Icon(wxART_WARNING), "Selbsttest");
+            tool(ID_SELFTEST, "Selbsttest", wxART_WARNING);
         if (Has_Reflections())
-            m_pToolBar->AddTool(ID_REFLECTIONS, "Reflektionshilfe", Tool_Icon(wxART_QUESTION),
-                                "Reflektionshilfe");
+            tool(ID_REFLECTIONS, "Reflektionshilfe", wxART_QUESTION);
     }
     m_pToolBar->AddSeparator();
-    m_pToolBar->AddTool(wxID_ABOUT, "Über das Programm", Tool_Icon(wxART_INFORMATION),
-                        "Über das Programm");
+    tool(wxID_ABOUT, "Über das Programm", wxART_INFORMATION);
     m_pToolBar->Realize();
     m_Manager.AddPane(m_pToolBar, wxAuiPaneInfo().Name("toolbar").Caption("Werkzeugleiste")
                                       .ToolbarPane().Top().LeftDockable(false)

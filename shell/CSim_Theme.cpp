@@ -18,9 +18,9 @@
 
 namespace
 {
-    wxBitmap Page_Icon(const char* id)
+    wxBitmapBundle Page_Icon(const char* id)
     {
-        return wxArtProvider::GetBitmap(id, wxART_OTHER, wxSize(20, 20));
+        return wxArtProvider::GetBitmapBundle(id, wxART_OTHER, wxSize(20, 20));
     }
 
     wxString Directory_Of(const wxString& file)

@@ -37,7 +37,7 @@ namespace
     // minutes; everything else is the demo course as shipped.
     void Copy_Stage(const Temp_Dir& dir)
     {
-        for (const char* part : {"sim_corvena.ini", "plugins", "course"})
+        for (const char* part : {"sim_corvena.ini", "plugins", "course", "icons"})
             fs::copy(fs::path(CORVENA_STAGE_DIR) / part, dir.Path_Str() + part, fs::copy_options::recursive);
         const std::string text = dir.Read("course/themen.ini");
         std::istringstream lines(text);
@@ -212,4 +212,8 @@ TEST(Installed, Starts_On_The_Demo_Course_And_Records_In_The_Pupils_Folder)
     EXPECT_EQ(log.rfind("Lebensraum Teich\n", 0), 0u) << log;
     EXPECT_NE(log.find("\tAufzeichnung beendet\n"), std::string::npos);
     EXPECT_EQ(home.Read("Sim-Corvena/notizen.txt"), " ");
+    // The program's icons are beside it, every one that the build stages.
+    for (const auto& icon : fs::directory_iterator(fs::path(CORVENA_STAGE_DIR) / "icons"))
+        EXPECT_TRUE(fs::exists(std::string(prefix) + "/lib/sim-corvena/icons/" + icon.path().filename().string()))
+            << icon.path();
 }
