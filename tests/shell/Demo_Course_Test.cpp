@@ -86,7 +86,13 @@ TEST_F(Demo_Course_Window, Every_Theme_Loads_And_Every_Link_Leads_Somewhere)
     EXPECT_GE(m_nGlossary_Links, 20);
     // The glossary's own pages link among themselves.
     for (size_t i = 0; i < themes->Get_Glossar()->GetPageCount(); i++)
-        Check_Links(dynamic_cast<wxHtmlWindow*>(themes->Get_Glossar()->GetPage(i)));
+    {
+        // Each page is laid out when the pupil turns to it.
+        themes->Get_Glossar()->SetSelection(i);
+        wxHtmlWindow* page = dynamic_cast<wxHtmlWindow*>(themes->Get_Glossar()->GetPage(i));
+        EXPECT_NE(Page_Text(page), "");
+        Check_Links(page);
+    }
 }
 
 namespace

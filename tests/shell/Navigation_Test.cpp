@@ -121,6 +121,8 @@ TEST_F(Navigation, Timed_Theme_Keeps_Its_Successor_Locked_Until_Served)
     EXPECT_EQ(Selected(), "R");
     Command(ID_NEXT_THEME);
     EXPECT_EQ(Selected(), "A");
+    // Its page is laid out as it is shown, not only when asked for.
+    EXPECT_NE(Page_Text(dynamic_cast<wxHtmlWindow*>(Theme("A")->GetPage(0))), "");
     for (int second = 1; second < 10; second++)
     {
         Tick();
