@@ -2,6 +2,8 @@
 
 #include "activities/Exercise_File.h"
 #include "activities/Static_Label.h"
+#include "common/Record_Texts.h"
+#include "common/Scroll_Page.h"
 #include "shell/Activity_Log.h"
 #include "shell/Exercise_Settings.h"
 #include "shell/Message_Box.h"
@@ -54,6 +56,7 @@ CSim_Exercise::CSim_Exercise(wxWindow* parent, const wxString& file)
     page->FitInside(this);
     SetSizer(page, true);
     SetScrollRate(20, 20);
+    Prepare_Scroll_Page(this);
 }
 
 CSim_Exercise::~CSim_Exercise()
@@ -82,7 +85,7 @@ bool CSim_Exercise::Add_Question(wxSizer* page, const Exercise_Question& questio
 
 bool CSim_Exercise::Check_Answers()
 {
-    Log_Program_Activity(wxString::Format(L"Selbsttest überprüfen (%s)", m_File));
+    Log_Program_Activity(wxString::Format(Record_Text(Record_Texts::Exercise_Checked), m_File));
     bool right = true;
     for (const Answer_Record& answer : m_Answers)
     {
@@ -90,12 +93,13 @@ bool CSim_Exercise::Check_Answers()
         if (answer.pBox->GetValue() != answer.Correct)
         {
             right = false;
-            Log_Program_Activity(wxString::Format("Selbsttest, falsche Antwort: %s", answer.pBox->GetLabelText()));
+            Log_Program_Activity(
+                wxString::Format(Record_Text(Record_Texts::Exercise_Wrong), answer.pBox->GetLabelText()));
         }
     }
     Refresh(true);
     if (right)
-        Log_Program_Activity("Selbsttest erfolgreich");
+        Log_Program_Activity(Record_Text(Record_Texts::Exercise_Right));
     return right;
 }
 
@@ -107,7 +111,7 @@ bool CSim_Exercise::Show_Solution()
         answer.pBox->SetValue(answer.Correct);
     }
     Refresh(true);
-    Log_Program_Activity(wxString::Format(L"Selbsttest Lösung anzeigen lassen (%s)", m_File));
+    Log_Program_Activity(wxString::Format(Record_Text(Record_Texts::Exercise_Solution), m_File));
     return true;
 }
 
@@ -119,7 +123,7 @@ bool CSim_Exercise::Reset_Answers()
         answer.pBox->SetValue(false);
     }
     Refresh(true);
-    Log_Program_Activity(wxString::Format(L"Selbsttest zurückgesetzt (%s)", m_File));
+    Log_Program_Activity(wxString::Format(Record_Text(Record_Texts::Exercise_Reset), m_File));
     return true;
 }
 

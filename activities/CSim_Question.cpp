@@ -2,6 +2,7 @@
 
 #include "activities/Exercise_File.h"
 #include "activities/Static_Label.h"
+#include "common/Record_Texts.h"
 #include "shell/Activity_Log.h"
 
 #include <wx/checkbox.h>
@@ -10,6 +11,7 @@
 #include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/statbmp.h>
+#include <wx/stattext.h>
 #include <wx/stattext.h>
 
 namespace
@@ -104,9 +106,8 @@ bool CSim_Question::Add_Answer(wxCheckBox* box, bool correct)
 bool CSim_Question::Reset()
 {
     Hide();
-    SetPosition(wxPoint(0, 0));
     if (GetParent())
-        SetSize(GetParent()->GetSize());
+        Fit_To(GetParent()->GetClientSize());
     for (const Answer_Record& answer : m_Answers)
         answer.pBox->SetValue(false);
     return true;
@@ -118,10 +119,43 @@ void CSim_Question::Focus_First_Answer()
         m_Answers.front().pBox->SetFocus();
 }
 
+void CSim_Question::Fit_To(const wxSize& size)
+{
+    SetPosition(wxPoint(0, 0));
+    SetSize(size);
+    if (m_nAnswers == 0)
+        return;
+    // The borders on the right of the question text and of an answer.
+    const int text_margin = 10, answer_margin = 25;
+    // The question text is the first child, made before the answers.
+    wxStaticText* text = dynamic_cast<wxStaticText*>(GetChildren().front());
+    text->SetLabel(m_Question);
+    text->Wrap(size.x - text_margin);
+    for (const Answer_Record& answer : m_Answers)
+    {
+        // Texts come from single lines of the file, so a line break here was
+        // a blank before.
+        wxString label = answer.pBox->GetLabel();
+        label.Replace("\n", " ");
+        answer.pBox->SetLabel(label);
+    }
+    Layout();
+    for (const Answer_Record& answer : m_Answers)
+    {
+        wxCheckBox* box = answer.pBox;
+        const wxString label = box->GetLabel();
+        const int mark = box->GetBestSize().x - box->GetTextExtent(label).x;
+        const int room = size.x - answer_margin - box->GetPosition().x - mark;
+        if (!label.empty() && box->GetSize().x > room + mark)
+            box->SetLabel(Wrapped_Text(box, label, room));
+    }
+    Layout();
+}
+
 bool CSim_Question::Evaluate(int percent)
 {
     bool right = true;
-    wxString ticked = "Antwort: ";
+    wxString ticked = Record_Text(Record_Texts::Question_Ticked);
     for (size_t i = 0; i < m_Answers.size(); i++)
     {
         const bool on = m_Answers[i].pBox->GetValue();
@@ -131,8 +165,8 @@ bool CSim_Question::Evaluate(int percent)
             ticked << wxString::Format("[%d]", int(i + 1));
     }
     if (right)
-        Log_Program_Activity(wxString::Format(L"Zeit %3d%%; Lösung korrekt (\"%s\")", percent, m_Question));
+        Log_Program_Activity(wxString::Format(Record_Text(Record_Texts::Question_Right), percent, m_Question));
     else
-        Log_Program_Activity(wxString::Format(L"Zeit %3d%%; Lösung falsch  (\"%s\", %s)", percent, m_Question, ticked));
+        Log_Program_Activity(wxString::Format(Record_Text(Record_Texts::Question_Wrong), percent, m_Question, ticked));
     return right;
 }

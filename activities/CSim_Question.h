@@ -23,8 +23,13 @@ public:
     /// Appends an answer record; always true.
     bool Add_Answer(wxCheckBox* box, bool correct);
 
-    /// Hides the panel, fits it to its parent and unticks every box.
+    /// Hides the panel, fits it to its parent's client area and unticks
+    /// every box.
     bool Reset();
+
+    /// Takes size at the top left of the parent, with the question and the
+    /// answer texts broken into lines where they would be wider.
+    void Fit_To(const wxSize& size);
 
     /// Judges the ticked boxes and logs the result with the share of the
     /// time allowance used (percent); true when exactly the right boxes are

@@ -1,6 +1,7 @@
 #include "activities/CSim_Reflection.h"
 
 #include "activities/CSim_Reflections.h"
+#include "common/Record_Texts.h"
 #include "shell/CSim_Config.h"
 
 #include <wx/artprov.h>
@@ -101,9 +102,9 @@ CSim_Reflection::~CSim_Reflection()
 wxString CSim_Reflection::Get_Answer() const
 {
     wxString answer;
-    answer << "Thema: " << m_Topic << "\n";
-    answer << "Bewertung: " << m_pAssessment->GetStringSelection() << "\n";
-    answer << wxString::FromUTF8("Erläuterung:\n") << Get_Explanation() << "\n";
+    answer << Record_Text(Record_Texts::Answer_Topic) << m_Topic << "\n";
+    answer << Record_Text(Record_Texts::Answer_Rating) << m_pAssessment->GetStringSelection() << "\n";
+    answer << Record_Text(Record_Texts::Answer_Explanation) << "\n" << Get_Explanation() << "\n";
     return answer;
 }
 

@@ -1,11 +1,15 @@
 #include "activities/CSim_Reflections.h"
 
 #include "activities/CSim_Reflection.h"
+#include "activities/Screen_Area.h"
 #include "common/Record_File.h"
+#include "common/Record_Texts.h"
+#include "common/Scroll_Page.h"
 #include "common/Text_Codec.h"
 #include "shell/Activity_Log.h"
 #include "shell/CSim_Config.h"
 #include "shell/Message_Box.h"
+#include "shell/Preview_Mode.h"
 
 #include <algorithm>
 #include <climits>
@@ -78,6 +82,7 @@ CSim_Reflections::CSim_Reflections(wxWindow* parent, const wxString& file)
     else
         delete content;
     Layout();
+    SetSize(Visible_Screen_Area(this));
 
     // Escape ends the dialog as its close box does: the toolkit would turn
     // it into a click on a Cancel button, which this dialog does not have.
@@ -109,6 +114,7 @@ void CSim_Reflections::Build_Topics()
     content->FitInside(m_pArea);
     m_pArea->Layout();
     m_pArea->SetScrollRate(20, 20);
+    Prepare_Scroll_Page(m_pArea);
     Layout();
 }
 
@@ -127,11 +133,11 @@ wxString CSim_Reflections::Get_Answers()
 {
     // A dialog never opened writes its topics with the preset answers.
     Build_Topics();
-    wxString text = "Reflektionshilfen\n";
+    wxString text = Record_Text(Record_Texts::Answers_Title) + "\n";
     for (int n = 0; n < int(m_pItems.size()); n++)
     {
-        text << "\n" << wxString('_', 20) << "\n";
-        text << (n + 1) << ". Reflektionshilfe\n\n";
+        text << "\n" << Record_Text(Record_Texts::Answers_Rule) << "\n";
+        text << wxString::Format(Record_Text(Record_Texts::Answers_Heading), n + 1) << "\n\n";
         text << m_pItems[n]->Get_Answer();
     }
     return text;
@@ -139,7 +145,7 @@ wxString CSim_Reflections::Get_Answers()
 
 bool CSim_Reflections::Write_Answers()
 {
-    if (m_Log_File.empty())
+    if (m_Log_File.empty() || Is_Preview())
         return false;
     return Write_Record_File(m_Log_File, Encode_Windows_1252(Get_Answers()));
 }
@@ -167,7 +173,7 @@ void CSim_Reflections::On_Init(wxInitDialogEvent&)
     if (!m_pItems.empty())
         CallAfter([this] { m_pItems.front()->Get_Assessment_Ctrl()->SetFocus(); });
     // Replaces the default transfer to validators; the dialog has none.
-    Log_Program_Activity(wxString::FromUTF8("Reflektionshilfe geöffnet"));
+    Log_Program_Activity(Record_Text(Record_Texts::Reflection_Opened));
 }
 
 void CSim_Reflections::On_End(wxCommandEvent&)
@@ -181,7 +187,7 @@ void CSim_Reflections::On_End(wxCommandEvent&)
             return;
         }
     }
-    Log_Program_Activity("Reflektionshilfe geschlossen");
+    Log_Program_Activity(Record_Text(Record_Texts::Reflection_Closed));
     // Finished answers are on disk at once; a crash later in the lesson
     // does not take them.
     Write_Answers();

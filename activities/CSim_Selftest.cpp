@@ -1,11 +1,14 @@
 #include "activities/CSim_Selftest.h"
 
 #include "activities/CSim_Question.h"
+#include "activities/Screen_Area.h"
 #include "activities/Static_Label.h"
+#include "common/Record_Texts.h"
 #include "shell/Activity_Log.h"
 #include "shell/CSim_Config.h"
 #include "shell/Message_Box.h"
 
+#include <algorithm>
 #include <climits>
 #include <wx/button.h>
 #include <wx/gauge.h>
@@ -17,6 +20,10 @@
 
 namespace
 {
+    // The bar's height where the screen leaves room for it, and the least it
+    // gives up to keep the buttons in sight where it does not.
+    const int BAR_WIDTH = 50, BAR_HEIGHT = 400, BAR_LEAST_HEIGHT = 50;
+
     // The clock counts time x 10 units and must still count two past that.
     const int MAX_TIME = (INT_MAX - 10) / 10;
 
@@ -45,7 +52,7 @@ CSim_Selftest::CSim_Selftest(wxWindow* parent, const wxString& file, int time)
       m_pGauge(nullptr), m_pTimer(nullptr), m_pIntro(nullptr)
 {
     m_pTimer = new wxTimer(this, wxID_ANY);
-    m_pGauge = new wxGauge(this, wxID_ANY, m_nTicks_Max, wxDefaultPosition, wxSize(50, 400), wxGA_VERTICAL | wxGA_SMOOTH);
+    m_pGauge = new wxGauge(this, wxID_ANY, m_nTicks_Max, wxDefaultPosition, wxSize(BAR_WIDTH, BAR_HEIGHT), wxGA_VERTICAL | wxGA_SMOOTH);
 
     wxPanel* area = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSUNKEN_BORDER);
 
@@ -78,6 +85,7 @@ CSim_Selftest::CSim_Selftest(wxWindow* parent, const wxString& file, int time)
             config.Set_Path(home);
         }
     }
+    SetSize(Visible_Screen_Area(this));
 }
 
 CSim_Selftest::~CSim_Selftest()
@@ -138,7 +146,7 @@ bool CSim_Selftest::Next_Question()
             EndModal(wxID_OK);
         else
             Hide();
-        Log_Program_Activity("Selbsttest beendet");
+        Log_Program_Activity(Record_Text(Record_Texts::Selftest_Ended));
 
         wxString text;
         if (m_nWrong == 0)
@@ -166,10 +174,25 @@ bool CSim_Selftest::Next_Question()
     return true;
 }
 
+void CSim_Selftest::Abort_Run()
+{
+    m_pTimer->Stop();
+    if (m_iQuestion >= m_nQuestions)
+        return;
+    // Over: neither a late tick nor a click judges anything now.
+    m_iQuestion = m_nQuestions;
+    Log_Program_Activity(Record_Text(Record_Texts::Selftest_Aborted));
+}
+
+void CSim_Selftest::EndModal(int code)
+{
+    Abort_Run();
+    wxDialog::EndModal(code);
+}
+
 void CSim_Selftest::On_Cancel(wxCommandEvent& event)
 {
-    Log_Program_Activity("Selbsttest abgebrochen");
-    m_pTimer->Stop();
+    Abort_Run();
     event.Skip();
 }
 
@@ -201,10 +224,10 @@ void CSim_Selftest::On_CheckBox(wxCommandEvent&)
 
 void CSim_Selftest::On_Init(wxInitDialogEvent&)
 {
-    Log_Program_Activity("Selbsttest gestartet");
+    Log_Program_Activity(Record_Text(Record_Texts::Selftest_Started));
     wxWindow* area = m_pIntro->GetParent();
     m_pIntro->SetPosition(wxPoint(0, 0));
-    m_pIntro->SetSize(area->GetSize());
+    m_pIntro->SetSize(area->GetClientSize());
     for (CSim_Question* question : m_Questions)
         question->Reset();
     m_iQuestion = -1;
@@ -217,5 +240,18 @@ void CSim_Selftest::On_Init(wxInitDialogEvent&)
 
 void CSim_Selftest::On_Size(wxSizeEvent&)
 {
-    // The layout is made once, for the screen, when the dialog is built.
+    // The dialog cannot be resized by the pupil; its size changes when the
+    // window manager takes room for the title bar. The layout then follows,
+    // the bar giving up height first, so that the buttons stay in sight.
+    if (!m_pIntro)
+        return;
+    m_pGauge->SetMinSize(wxSize(BAR_WIDTH, BAR_HEIGHT));
+    const int excess = GetSizer()->GetMinSize().y - GetClientSize().y;
+    if (excess > 0)
+        m_pGauge->SetMinSize(wxSize(BAR_WIDTH, std::max(BAR_HEIGHT - excess, BAR_LEAST_HEIGHT)));
+    Layout();
+    const wxSize area = m_pIntro->GetParent()->GetClientSize();
+    m_pIntro->SetSize(area);
+    for (CSim_Question* question : m_Questions)
+        question->Fit_To(area);
 }

@@ -44,6 +44,11 @@ public:
     /// the result.
     bool Next_Question();
 
+    /// However the modal run ends (a session that ends closes it from
+    /// outside), a run still going is aborted: its clock stops and the abort
+    /// is logged.
+    void EndModal(int code) override;
+
 protected:
     void On_Cancel(wxCommandEvent& event);
     void On_Next(wxCommandEvent& event);
@@ -54,6 +59,9 @@ protected:
 
     /// Judges the question on screen with the time used so far and hides it.
     void Judge_Question();
+
+    /// Stops the clock and logs the abort of a run that is not over yet.
+    void Abort_Run();
 
     int m_nTicks;
     int m_nTicks_Max;

@@ -1,6 +1,6 @@
 #include "bench/Literal_Pond_Draw.h"
 
-#include "plugins/pond/Plot_Geometry.h"
+#include "simframe/src/Curve_Points.h"
 
 #include <algorithm>
 #include <wx/dc.h>
@@ -13,11 +13,11 @@ void Draw_Pond_Curve_Literal(wxDC& dc, const wxRect& plot, int lowest,
     if (n < 1)
         return;
     int x0 = plot.x;
-    int y0 = Pond_Curve_Y(bottom, sy, values[0], lowest);
+    int y0 = Curve_Y(bottom, sy, values[0], lowest);
     for (int i = 1; i < n; i++)
     {
-        const int x = Pond_Curve_X(plot.x, sx, i);
-        const int y = Pond_Curve_Y(bottom, sy, values[i], lowest);
+        const int x = Curve_X(plot.x, sx, i);
+        const int y = Curve_Y(bottom, sy, values[i], lowest);
         dc.DrawLine(x0, y0, x, y);
         x0 = x;
         y0 = y;

@@ -6,6 +6,7 @@
 #include "plugins/fischlauf_2/CSim_Pond3.h"
 #include "plugins/fischlauf_2/CSim_Pond3_Plot.h"
 #include "plugins/pond/Pond_Draw.h"
+#include "tirsal/Draw.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -162,8 +163,8 @@ bool Bench_Pond::Paint_Literal(wxDC& dc, const wxSize& size)
 bool Bench_Pond::Paint_Through_Copy(wxDC& dc, const wxSize& size)
 {
     if (m_bThree)
-        return Paint_With(*static_cast<CSim_Pond3_Plot*>(m_pPlot), dc, size, Draw_Pond_Curve);
-    return Paint_With(*static_cast<CSim_Pond_Plot*>(m_pPlot), dc, size, Draw_Pond_Curve);
+        return Paint_With(*static_cast<CSim_Pond3_Plot*>(m_pPlot), dc, size, Draw_Curve);
+    return Paint_With(*static_cast<CSim_Pond_Plot*>(m_pPlot), dc, size, Draw_Curve);
 }
 
 wxImage Paint_Image(const wxSize& size, const std::function<void(wxDC&)>& paint)

@@ -3,6 +3,7 @@
 #include "checker/Write_Obstacle.h"
 #include "shell/Command_Line.h"
 #include "shell/Plugin_Probe.h"
+#include "simframe/src/Option_String.h"
 
 #include <algorithm>
 #include <wx/filename.h>
@@ -34,24 +35,6 @@ namespace
                     d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
             }
         return d[n][m];
-    }
-
-    // The name among names that name is most likely a slip for, or empty:
-    // one slip, or two in a long name.
-    wxString Closest_Name(const wxString& name, const std::vector<wxString>& names)
-    {
-        wxString best;
-        size_t best_distance = 3;
-        for (const wxString& candidate : names)
-        {
-            size_t distance = Distance(name, candidate);
-            if (distance < best_distance && distance <= std::max<size_t>(1, candidate.length() / 5))
-            {
-                best = candidate;
-                best_distance = distance;
-            }
-        }
-        return best;
     }
 
     std::vector<wxString> Names_Of(const std::vector<const char*>& names)
@@ -93,6 +76,22 @@ namespace
                                                  "Exercises"};
 }
 
+wxString Course_Checker::Closest_Name(const wxString& name, const std::vector<wxString>& names)
+{
+    wxString best;
+    size_t best_distance = 3;
+    for (const wxString& candidate : names)
+    {
+        size_t distance = Distance(name, candidate);
+        if (distance < best_distance && distance <= std::max<size_t>(1, candidate.length() / 5))
+        {
+            best = candidate;
+            best_distance = distance;
+        }
+    }
+    return best;
+}
+
 int Check_Course(const wxString& path, FILE* out)
 {
     Course_Checker checker;
@@ -123,6 +122,14 @@ Course_Checker::Result Course_Checker::Check(const wxString& path)
     m_bGlossary = false;
     m_Glossary_Labels.clear();
     m_Glossary_Titles.clear();
+    m_No_Glossary = Held_Problem();
+    m_Dead_Glossary_Links = 0;
+    m_First_Dead_Link.clear();
+    m_bReflections = false;
+    m_Default_TimeOut = 0;
+    m_Theme_File.clear();
+    m_Themes.clear();
+    m_Course_Dirs.assign(1, name.GetPath(wxPATH_GET_VOLUME | wxPATH_GET_SEPARATOR));
     m_Records.clear();
 
     Checked_File config;
@@ -145,7 +152,8 @@ Course_Checker::Result Course_Checker::Check(const wxString& path)
         config.Close();
         Check_Theme_File(m_Checked);
     }
-    Check_Record_Collisions();
+    Check_Record_Places();
+    Report_Missing_Glossary();
     return m_Result = m_pReport->Count() == 0 ? Clean : Problems;
 }
 
@@ -179,6 +187,11 @@ void Course_Checker::Check_Start_File(Checked_File& config)
     else
         Check_File(config, "THEMES", U("das Programm fragt beim Start nach der Themendatei"), &themes);
 
+    // Records beside the theme file are inside the course as well.
+    wxString theme_file;
+    if (config.Read_File("THEMES", &theme_file))
+        m_Course_Dirs.push_back(wxFileName(theme_file).GetPath(wxPATH_GET_VOLUME | wxPATH_GET_SEPARATOR));
+
     long log = 1;
     Check_Number(config, "DOLOG", U("es gilt 1 (Aufzeichnung an)"), &log);
     if (log != 0)
@@ -186,8 +199,7 @@ void Course_Checker::Check_Start_File(Checked_File& config)
     Check_Number(config, "NOTEPADSHOW", U("es gilt 0 (Notizen verborgen)"));
     Check_Record(config, "NOTEPADFILE", U("die Notizen"));
 
-    wxString theme_file;
-    if (config.Read_File("THEMES", &theme_file))
+    if (!theme_file.empty())
         Check_Theme_File(theme_file);
 
     Check_Number(config, "FONTSIZE", U("es gilt 0"));
@@ -201,6 +213,8 @@ void Course_Checker::Check_Theme_File(const wxString& path)
         Problem(path, wxEmptyString, U("Die Datei kann nicht gelesen werden: der Kurs hat kein Thema."));
         return;
     }
+    m_Theme_File = path;
+    m_Course_Dirs.push_back(wxFileName(path).GetPath(wxPATH_GET_VOLUME | wxPATH_GET_SEPARATOR));
 
     static const Key_Table start = {START_KEYS, "in die Datei sim_corvena.ini"};
     static const Key_Table none = {{}, ""};
@@ -220,7 +234,8 @@ void Course_Checker::Check_Theme_File(const wxString& path)
         return;
     }
     config.Set_Path("/Themes");
-    Check_Theme(config);
+    Check_Theme(config, -1);
+    Check_Progression();
 }
 
 void Course_Checker::Check_General(Checked_File& config)
@@ -235,7 +250,7 @@ void Course_Checker::Check_General(Checked_File& config)
     config.Set_Path("/General");
     Check_Keys(config, general, {&exercises, &theme, &start});
     Check_Groups(config, {"Exercises"}, U("in [General] gibt es nur die Untergruppe [General/Exercises]"));
-    Check_Number(config, "TimeOut", U("die Themen haben keine Mindestzeit"));
+    Check_Number(config, "TimeOut", U("die Themen haben keine Mindestzeit"), &m_Default_TimeOut);
     long time = 60;
     if (Check_Number(config, "Selftest_Time", U("es gilt 60"), &time) && time < 1)
         Problem(config, "Selftest_Time",
@@ -249,16 +264,21 @@ void Course_Checker::Check_General(Checked_File& config)
     Check_Number(config, "Button_Reset", U("es gilt 1"));
     config.Set_Path("/General");
 
-    wxString file;
-    if (Check_File(config, "Glossar", U("es gibt kein Lexikon"), &file))
+    // Without a glossary every "glossar://" link is dead: the reason is
+    // told once, at the end, with the number of links it affects.
+    wxString file, why;
+    if (Check_File(config, "Glossar", U("es gibt kein Lexikon"), &file, &why))
         Check_Glossary(file);
+    else
+        m_No_Glossary = {config.Path, Where(config, "Glossar"),
+                         why.empty() ? U("fehlt: der Kurs hat kein Lexikon") : why};
     if (Check_File(config, "Selftest", U("es gibt keinen Selbsttest"), &file))
         Check_Question_File(file, true);
     if (Check_File(config, "Reflections", U("es gibt keine Reflektionshilfe"), &file))
         Check_Reflections(file);
 }
 
-void Course_Checker::Check_Theme(Checked_File& config)
+void Course_Checker::Check_Theme(Checked_File& config, int parent)
 {
     // As a theme builds itself: its keys, the content page, the simulation,
     // the tasks, the exercises, then its children.
@@ -267,7 +287,17 @@ void Course_Checker::Check_Theme(Checked_File& config)
     static const Key_Table exercises = {EXERCISE_KEYS, "in die Gruppe [General/Exercises]"};
     static const Key_Table start = {START_KEYS, "in die Datei sim_corvena.ini"};
     Check_Keys(config, theme, {&general, &exercises, &start});
-    Check_Number(config, "TimeOut", U("es gilt die Mindestzeit aus [General]"));
+    Theme_Node node;
+    node.Group = Group_Of(config);
+    config.Read("Name", &node.Name, U("Unbenannt"));
+    node.bTimeOut_Key = config.Exists("TimeOut");
+    node.TimeOut = m_Default_TimeOut;
+    Check_Number(config, "TimeOut", U("es gilt die Mindestzeit aus [General]"), &node.TimeOut);
+    node.Parent = parent;
+    const int self = int(m_Themes.size());
+    m_Themes.push_back(node);
+    if (parent >= 0)
+        m_Themes[parent].Children.push_back(self);
 
     wxString file;
     if (Check_File(config, "Content", U("das Thema hat keine Seite \"Inhalt\""), &file))
@@ -282,7 +312,7 @@ void Course_Checker::Check_Theme(Checked_File& config)
     for (const wxString& child : config.Get_Group_Names())
     {
         config.Set_Path(child);
-        Check_Theme(config);
+        Check_Theme(config, self);
         config.Set_Path(path);
     }
 }
@@ -337,6 +367,11 @@ void Course_Checker::Check_Simulation(Checked_File& config)
 
     const Plugin_Probe& probe = Probe(found);
     const wxString shown = Quote(m_pReport->Show(found));
+    // A library of another system beside the one used here is worth knowing.
+    if (found != library && wxFileName::FileExists(library))
+        Problem(config, "Simulation",
+                wxString::Format(U("%s ist keine Bibliothek dieses Systems; verwendet wird %s"),
+                                 Quote(m_pReport->Show(library)), shown));
     m_Done.insert(found);
     if (!probe.Is_Loaded())
     {
@@ -354,15 +389,16 @@ void Course_Checker::Check_Simulation(Checked_File& config)
 
     wxString options;
     if (config.Read("Simulation_Opts", &options) && probe.Has_Option_Keys())
-        Check_Options(config, options, wxFileName(found).GetFullName(), probe.Get_Option_Keys());
+        Check_Options(config, options, wxFileName(found).GetFullName(), probe);
     Check_Record(config, "Simulation_Log", U("die Aufzeichnung der Simulation"));
 }
 
 void Course_Checker::Check_Options(Checked_File& config, const wxString& options,
-                                   const wxString& library, const std::vector<wxString>& keys)
+                                   const wxString& library, const Plugin_Probe& probe)
 {
     // The plug-in looks each key up as the first "KEY=" anywhere in the
     // string, case and blanks included; items are split at ";".
+    const std::vector<wxString>& keys = probe.Get_Option_Keys();
     size_t start = 0;
     while (start <= options.length())
     {
@@ -370,7 +406,7 @@ void Course_Checker::Check_Options(Checked_File& config, const wxString& options
         if (end == wxString::npos)
             end = options.length();
         const wxString item = options.substr(start, end - start);
-        const size_t item_start = start;
+        size_t item_start = start;
         start = end + 1;
         if (item.empty())
             continue;
@@ -382,8 +418,33 @@ void Course_Checker::Check_Options(Checked_File& config, const wxString& options
                     wxString::Format(U("%s hat kein \"=\" und wird nicht gelesen"), Quote(item)));
             continue;
         }
-        const wxString key = item.Left(equals);
-        if (std::find(keys.begin(), keys.end(), key) == keys.end())
+        wxString key = item.Left(equals);
+        const wxString value = item.Mid(equals + 1);
+        wxString bare = key;
+        bare.Trim(true).Trim(false);
+        const bool known = std::find(keys.begin(), keys.end(), bare) != keys.end();
+        if (known && bare != key && key.EndsWith(bare))
+        {
+            // Blanks before a key do no harm: the search finds "KEY=" inside
+            // the item all the same.
+            item_start += key.length() - bare.length();
+            key = bare;
+        }
+        else if (known && bare != key)
+        {
+            const std::map<wxString, Plugin_Probe::Number>& numbers = probe.Get_Option_Numbers();
+            const auto number = numbers.find(bare);
+            wxString text = wxString::Format(
+                U("%s: zwischen %s und \"=\" steht ein Leerzeichen, darum findet %s den Schlüssel "
+                  "nicht und nimmt die Vorgabe"),
+                Quote(item), Quote(bare), library);
+            if (number != numbers.end())
+                text << " " << bare << "=" << number->second.Default;
+            text << wxString::Format(U("; schreiben Sie %s"), Quote(bare + "=" + wxString(value).Trim(false)));
+            Problem(config, "Simulation_Opts", text);
+            continue;
+        }
+        if (!known)
         {
             wxString text = wxString::Format(U("%s ist kein Schlüssel von %s"), Quote(key), library);
             wxString closest = Closest_Name(key, keys);
@@ -403,7 +464,8 @@ void Course_Checker::Check_Options(Checked_File& config, const wxString& options
             size_t other_start = options.rfind(';', first);
             other_start = other_start == wxString::npos ? 0 : other_start + 1;
             wxString other = options.substr(other_start, options.find(';', first) - other_start);
-            if (other_start == first)
+            wxString other_bare = other;
+            if (other_start == first || other_bare.Trim(false).StartsWith(key + "="))
                 Problem(config, "Simulation_Opts",
                         wxString::Format(U("%s steht mehrmals da: es gilt nur der erste Wert, %s"),
                                          Quote(key), Quote(other)));
@@ -413,10 +475,44 @@ void Course_Checker::Check_Options(Checked_File& config, const wxString& options
                                          Quote(item), key, Quote(other)));
             continue;
         }
-        if (item.length() == size_t(equals) + 1)
+        if (value.empty())
             Problem(config, "Simulation_Opts",
                     wxString::Format(U("%s hat keinen Wert: es gilt die Vorgabe"), Quote(key)));
+        else
+            Check_Option_Number(config, library, key, item, value, probe);
     }
+}
+
+void Course_Checker::Check_Option_Number(Checked_File& config, const wxString& library, const wxString& key,
+                                         const wxString& item, const wxString& value,
+                                         const Plugin_Probe& probe)
+{
+    // Read as the window reads it: in the classic locale, the whole value.
+    const std::map<wxString, Plugin_Probe::Number>& numbers = probe.Get_Option_Numbers();
+    const auto number = numbers.find(key);
+    if (number == numbers.end())
+        return;
+    int whole;
+    double decimal;
+    if (number->second.bWhole ? Option_To_Int(value, whole) : Option_To_Double(value, decimal))
+        return;
+
+    wxString comma = value;
+    wxString trimmed = value;
+    trimmed.Trim(true);
+    wxString why;
+    if (comma.Replace(",", ".") > 0 && Option_To_Double(comma, decimal))
+        why = wxString::Format(U("%s ist keine Zahl: Dezimalzahlen schreiben sich mit Punkt, %s"),
+                               Quote(value), Quote(key + "=" + comma));
+    else if (trimmed != value && Option_To_Double(trimmed, decimal))
+        why = wxString::Format(U("nach der Zahl %s steht ein Leerzeichen, so ist sie keine"), Quote(trimmed));
+    else if (number->second.bWhole && Option_To_Double(value, decimal))
+        why = wxString::Format(U("%s ist keine ganze Zahl"), Quote(value));
+    else
+        why = wxString::Format(U("%s ist keine Zahl"), Quote(value));
+    Problem(config, "Simulation_Opts",
+            wxString::Format(U("%s: %s; %s nimmt die Vorgabe %s"), Quote(item), why, library,
+                             key + "=" + number->second.Default));
 }
 
 bool Course_Checker::Open(Checked_File& config, const wxString& path)
@@ -501,14 +597,17 @@ bool Course_Checker::Check_Number(Checked_File& config, const wxString& key, con
 }
 
 bool Course_Checker::Check_File(Checked_File& config, const wxString& key, const wxString& consequence,
-                                wxString* path)
+                                wxString* path, wxString* problem)
 {
     wxString value;
     if (!config.Read(key, &value))
         return false;
     if (value.empty())
     {
-        Problem(config, key, U("nennt keine Datei; ") + consequence);
+        if (problem)
+            *problem = U("nennt keine Datei; ") + consequence;
+        else
+            Problem(config, key, U("nennt keine Datei; ") + consequence);
         return false;
     }
     wxString resolved;
@@ -526,7 +625,10 @@ bool Course_Checker::Check_File(Checked_File& config, const wxString& key, const
         if (m_pReport->Show(resolved) != value)
             text << wxString::Format(U(" (gesucht: %s)"), Quote(m_pReport->Show(resolved)));
     }
-    Problem(config, key, text + ": " + consequence);
+    if (problem)
+        *problem = text + ": " + consequence;
+    else
+        Problem(config, key, text + ": " + consequence);
     return false;
 }
 
@@ -573,17 +675,121 @@ void Course_Checker::Check_Record(Checked_File& config, const wxString& key, con
                                      record.Where, Quote(m_pReport->Show(record.File))));
             return;
         }
-    m_Records.push_back({normal, config.Path, Where(config, key)});
+    wxString written;
+    config.Read(key, &written);
+    m_Records.push_back({normal, config.Path, Where(config, key), written});
 }
 
-void Course_Checker::Check_Record_Collisions()
+void Course_Checker::Check_Record_Places()
 {
-    // A record written over a course file destroys the course.
     for (const Record& record : m_Records)
+    {
+        // A record written over a course file destroys the course.
         if (m_Done.count(record.Path))
+        {
             Problem(record.File, record.Where,
                     wxString::Format(U("die Aufzeichnung würde die Kursdatei %s überschreiben"),
                                      Quote(m_pReport->Show(record.Path))));
+            continue;
+        }
+        // Inside the course every pupil who starts it from a shared folder
+        // writes the same file, or nothing where the folder is read-only.
+        for (const wxString& dir : m_Course_Dirs)
+            if (record.Path.StartsWith(dir))
+            {
+                Problem(record.File, record.Where,
+                        wxString::Format(U("%s liegt im Kursordner: liegt der Kurs in einem gemeinsamen "
+                                           "Ordner, schreiben alle Schülerinnen und Schüler in diese eine "
+                                           "Datei (oder, ohne Schreibrecht, gar nicht); schreiben Sie einen "
+                                           "Ort im eigenen Ordner, etwa %s"),
+                                         Quote(record.Written),
+                                         Quote("~/Sim-Corvena/" + wxFileName(record.Path).GetFullName())));
+                break;
+            }
+    }
+}
+
+void Course_Checker::Report_Missing_Glossary()
+{
+    if (m_No_Glossary.Text.empty() || (m_Dead_Glossary_Links == 0 && m_No_Glossary.Text.StartsWith(U("fehlt"))))
+        return;
+    wxString text = m_No_Glossary.Text;
+    if (m_Dead_Glossary_Links == 1)
+        text << wxString::Format(U("; darum führt der Verweis %s ins Leere"), m_First_Dead_Link);
+    else if (m_Dead_Glossary_Links > 1)
+        text << wxString::Format(U("; darum führen %d Verweise \"glossar://…\" ins Leere, zuerst %s"),
+                                 m_Dead_Glossary_Links, m_First_Dead_Link);
+    Problem(m_No_Glossary.File, m_No_Glossary.Where, text);
+}
+
+int Course_Checker::Prev_Theme(int theme) const
+{
+    // As the navigation finds the item before: the previous sibling, or its
+    // last child when it has children (one level only), or the parent.
+    const int parent = m_Themes[theme].Parent;
+    if (parent < 0)
+        return -1;
+    const std::vector<int>& siblings = m_Themes[parent].Children;
+    const size_t at = std::find(siblings.begin(), siblings.end(), theme) - siblings.begin();
+    if (at == 0)
+        return parent;
+    const int prev = siblings[at - 1];
+    return m_Themes[prev].Children.empty() ? prev : m_Themes[prev].Children.back();
+}
+
+void Course_Checker::Check_Progression()
+{
+    if (m_Themes.empty())
+        return;
+    auto locked = [this](int theme) {
+        const int prev = Prev_Theme(theme);
+        return prev >= 0 && m_Themes[prev].TimeOut > 0;
+    };
+    auto timeout_where = [](const Theme_Node& theme) {
+        return "[" + theme.Group + "] TimeOut";
+    };
+    auto missing = [](const Theme_Node& theme) {
+        return theme.bTimeOut_Key ? wxString::Format(U("ist %ld"), theme.TimeOut) : U("fehlt");
+    };
+
+    // The lock looks one item back only: below a locked theme, an item whose
+    // item before has no minimum stay opens from the tree at once.
+    for (size_t i = 0; i < m_Themes.size(); i++)
+    {
+        if (locked(int(i)))
+            continue;
+        int ancestor = m_Themes[i].Parent;
+        while (ancestor >= 0 && !locked(ancestor))
+            ancestor = m_Themes[ancestor].Parent;
+        if (ancestor < 0)
+            continue;
+        const Theme_Node& before = m_Themes[Prev_Theme(int(i))];
+        Problem(m_Theme_File, timeout_where(before),
+                wxString::Format(U("%s: darum lässt sich %s aus der Navigation öffnen, solange %s noch "
+                                   "gesperrt ist, und überspringt so die Mindestzeit davor; ein TimeOut hier "
+                                   "(etwa TimeOut=30) hält es gesperrt, bis %s so lange offen war"),
+                                 missing(before), Quote(m_Themes[i].Name), Quote(m_Themes[ancestor].Name),
+                                 Quote(before.Name)));
+    }
+
+    // The reflection aid opens when the minimum stay of the theme just
+    // before the glossary, the last one of the tree, has been served.
+    if (!m_bReflections)
+        return;
+    int last = 0;
+    while (!m_Themes[last].Children.empty())
+        last = m_Themes[last].Children.back();
+    if (!m_bGlossary)
+        Problem(m_Theme_File, "[General] Reflections",
+                U("die Reflektionshilfe wird nie freigeschaltet: sie wird frei, wenn die Mindestzeit "
+                  "des letzten Themas vor dem \"Lexikon\" abgelaufen ist, und ohne Lexikon folgt "
+                  "dem letzten Thema nichts; nennen Sie unter Glossar ein Lexikon"));
+    else if (m_Themes[last].TimeOut <= 0)
+        Problem(m_Theme_File, timeout_where(m_Themes[last]),
+                wxString::Format(U("%s: die Reflektionshilfe wird nie freigeschaltet; sie wird frei, wenn "
+                                   "die Mindestzeit von %s, dem letzten Thema vor dem \"Lexikon\", "
+                                   "abgelaufen ist: schreiben Sie hier TimeOut= mit den Sekunden"),
+                                 missing(m_Themes[last]), Quote(m_Themes[last].Name)));
 }
 
 void Course_Checker::Problem(const Checked_File& config, const wxString& key, const wxString& text)

@@ -70,10 +70,15 @@ private:
     void Check_Start_File(Checked_File& config);
     void Check_Theme_File(const wxString& path);
     void Check_General(Checked_File& config);
-    void Check_Theme(Checked_File& config);
+    void Check_Theme(Checked_File& config, int parent);
     void Check_Simulation(Checked_File& config);
     void Check_Options(Checked_File& config, const wxString& options, const wxString& library,
-                       const std::vector<wxString>& keys);
+                       const Plugin_Probe& probe);
+    void Check_Option_Number(Checked_File& config, const wxString& library, const wxString& key,
+                             const wxString& item, const wxString& value, const Plugin_Probe& probe);
+    /// The minimum stays, once the whole tree is known: sub-themes of a
+    /// locked theme that open before it, a reflection aid never unlocked.
+    void Check_Progression();
     const Plugin_Probe& Probe(const wxString& library);
 
     // Exercises, self-test, glossary and reflection aid
@@ -101,17 +106,24 @@ private:
     bool Check_Number(Checked_File& config, const wxString& key, const wxString& otherwise,
                       long* value = nullptr);
     /// An input file named by key: true and *path when it exists; otherwise
-    /// a problem that ends with what its absence means.
+    /// a problem that ends with what its absence means, reported or, with
+    /// problem given, handed back.
     bool Check_File(Checked_File& config, const wxString& key, const wxString& consequence,
-                    wxString* path);
+                    wxString* path, wxString* problem = nullptr);
     /// A record file named by key (what: the record) that must be writable
     /// and no other record's file.
     void Check_Record(Checked_File& config, const wxString& key, const wxString& what);
-    void Check_Record_Collisions();
+    /// Records over course files, and records every pupil would share.
+    void Check_Record_Places();
+    /// The reason there is no glossary, once, with the links it leaves dead.
+    void Report_Missing_Glossary();
 
     void Problem(const Checked_File& config, const wxString& key, const wxString& text);
     void Problem(const wxString& file, const wxString& where, const wxString& text);
     static wxString Where(const Checked_File& config, const wxString& key);
+    /// The name among names that name is most likely a slip for, or empty:
+    /// one slip, or two in a long name; case is ignored.
+    static wxString Closest_Name(const wxString& name, const std::vector<wxString>& names);
     /// A value or a name quoted for a message.
     static wxString Quote(const wxString& text);
 
@@ -120,6 +132,28 @@ private:
         wxString Path;
         wxString File;
         wxString Where;
+        wxString Written;  // the value as the course writes it
+    };
+
+    /// A theme as the navigation tree holds it.
+    struct Theme_Node
+    {
+        wxString Group;
+        wxString Name;
+        bool bTimeOut_Key = false;
+        long TimeOut = 0;  // seconds, the default applied
+        int Parent = -1;
+        std::vector<int> Children;
+    };
+    int Prev_Theme(int theme) const;
+
+    /// A problem held back until the check ends: the file, group and key,
+    /// and what to say.
+    struct Held_Problem
+    {
+        wxString File;
+        wxString Where;
+        wxString Text;
     };
 
     std::unique_ptr<Check_Report> m_pReport;
@@ -130,6 +164,14 @@ private:
     std::map<wxString, std::unique_ptr<Plugin_Probe>> m_Probes;
     bool m_bGlossary = false;
     std::vector<wxString> m_Glossary_Labels;
-    std::map<wxString, wxString> m_Glossary_Titles;  // entry title in lower case -> its page
+    std::vector<std::pair<wxString, wxString>> m_Glossary_Titles;  // entry title, its page
+    Held_Problem m_No_Glossary;       // why there is none; empty while unknown
+    int m_Dead_Glossary_Links = 0;
+    wxString m_First_Dead_Link;
+    bool m_bReflections = false;
+    long m_Default_TimeOut = 0;
+    wxString m_Theme_File;
+    std::vector<Theme_Node> m_Themes;
+    std::vector<wxString> m_Course_Dirs;  // with a trailing "/"
     std::vector<Record> m_Records;
 };

@@ -59,7 +59,7 @@ void Course_Checker::Check_Glossary(const wxString& path)
     std::string bytes;
     if (!Read_File_Bytes(path, bytes))
     {
-        Problem(path, wxEmptyString, U("Die Datei kann nicht gelesen werden: es gibt kein Lexikon."));
+        m_No_Glossary = {path, wxEmptyString, U("Die Datei kann nicht gelesen werden: es gibt kein Lexikon")};
         return;
     }
     const bool has_entries = builder.Read_Entries(path);
@@ -79,9 +79,32 @@ void Course_Checker::Check_Glossary(const wxString& path)
     }
     if (!has_entries)
     {
-        Problem(path, wxEmptyString,
-                U("Die Datei enthält keinen Eintrag der Form <Titel>{Text}: es gibt kein Lexikon."));
+        m_No_Glossary = {path, wxEmptyString,
+                         U("Die Datei enthält keinen Eintrag der Form <Titel>{Text}: es gibt kein Lexikon")};
         return;
+    }
+
+    // A colon ends the title where the glossary splits title from text.
+    Squeeze_CRLF(bytes);
+    const wxString text = Decode_Course_Text(bytes);
+    size_t pos = 0;
+    wxString entry;
+    while (pos < text.length())
+    {
+        const size_t open = text.find('<', pos);
+        if (!Glossary_Builder::Read_Entry(text, pos, entry) || open == wxString::npos)
+            continue;
+        wxString title = text.substr(open + 1, text.find('>', open) - open - 1);
+        title.Replace("\n", " ");
+        if (!title.Contains(":"))
+            continue;
+        const bool own_page = title.StartsWith("*");
+        Problem(path, "<" + Short(title) + ">",
+                wxString::Format(U("der Titel enthält einen Doppelpunkt: das Lexikon zeigt %s %s und setzt "
+                                   "%s an den Anfang des Textes; schreiben Sie den Titel ohne Doppelpunkt"),
+                                 own_page ? U("den Reiter") : U("die Überschrift"),
+                                 Quote(title.BeforeFirst(':').Mid(own_page ? 1 : 0)),
+                                 Quote(title.AfterFirst(':').Trim(false) + ":")));
     }
 
     builder.Build_Pages();
@@ -91,7 +114,7 @@ void Course_Checker::Check_Glossary(const wxString& path)
     for (const wxString& entry : builder.Get_Entries())
     {
         const wxString title = entry.BeforeFirst(':');
-        m_Glossary_Titles[(title.StartsWith("*") ? title.Mid(1) : title).Lower()] = Page_Label_Of(title);
+        m_Glossary_Titles.emplace_back(title.StartsWith("*") ? title.Mid(1) : title, Page_Label_Of(title));
     }
 
     // The pages are shown without a base location: only the marker gives
@@ -228,6 +251,14 @@ void Course_Checker::Check_Question(Checked_File& config, bool selftest)
                 wxString::Format(U("keine Antwort ist richtig: nur \"1\" markiert eine richtige Antwort, "
                                    "hier steht %s; die Frage gilt nur ohne Kreuz als richtig beantwortet"),
                                  Quote(odd_marker)));
+    else if (correct == 0 && unmarked == 0 && selftest)
+        // On an exercise page "none of these" is a question a teacher may
+        // mean; in the timed test it waits for the clock and counts as
+        // right only when nothing is ticked.
+        Problem(config.Path, group,
+                U("keine Antwort ist richtig (alle mit \"0:\" markiert): die Frage gilt nur als richtig "
+                  "beantwortet, wenn nichts angekreuzt ist, und geht erst mit \"Weiter\" oder am Ende "
+                  "der Zeit weiter; markieren Sie die richtige Antwort mit \"1:\""));
     config.Set_Path(path);
 }
 
@@ -249,6 +280,7 @@ void Course_Checker::Check_Reflections(const wxString& path)
         Problem(config, "Logfile", U("fehlt; die Antworten der Reflektionshilfe werden nirgends gespeichert"));
     else
         Check_Record(config, "Logfile", U("die Antworten der Reflektionshilfe"));
+    m_bReflections = !config.Get_Group_Names().empty();
 
     const wxString home = config.Get_Path();
     const std::vector<wxString> groups = config.Get_Group_Names();

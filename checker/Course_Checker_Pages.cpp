@@ -114,7 +114,9 @@ void Course_Checker::Check_Reference(const wxString& file, const wxString& where
         const wxString label = value.Mid(10);
         if (!m_bGlossary)
         {
-            Problem(file, where, wxString::Format(U("Verweis %s: der Kurs hat kein Lexikon"), Quote(shown)));
+            // Told once, with the reason there is no glossary.
+            if (m_Dead_Glossary_Links++ == 0)
+                m_First_Dead_Link = wxString::Format(U("%s in %s %s"), Quote(shown), m_pReport->Show(file), where);
             return;
         }
         for (const wxString& known : m_Glossary_Labels)
@@ -122,10 +124,34 @@ void Course_Checker::Check_Reference(const wxString& file, const wxString& where
                 return;
         wxString text = wxString::Format(U("Verweis %s: das Lexikon hat keine Seite %s"), Quote(shown),
                                          Quote(label));
-        std::map<wxString, wxString>::const_iterator entry = m_Glossary_Titles.find(label.Lower());
-        if (entry != m_Glossary_Titles.end())
+        // A title written out, or the start of one, names the entry; the
+        // link must name the page that holds it.
+        const std::pair<wxString, wxString>* entry = nullptr;
+        for (const auto& title : m_Glossary_Titles)
+            if (title.first.CmpNoCase(label) == 0)
+                entry = &title;
+        for (const auto& title : m_Glossary_Titles)
+            if (!entry && !label.empty() && title.first.Lower().StartsWith(label.Lower()))
+                entry = &title;
+        if (!entry)
+        {
+            std::vector<wxString> titles;
+            for (const auto& title : m_Glossary_Titles)
+                titles.push_back(title.first);
+            const wxString close = Closest_Name(label, titles);
+            for (const auto& title : m_Glossary_Titles)
+                if (!entry && !close.empty() && title.first == close)
+                    entry = &title;
+        }
+        const wxString page = entry ? wxString() : Closest_Name(label, m_Glossary_Labels);
+        if (entry && entry->first.CmpNoCase(label) == 0)
             text << wxString::Format(U(" (der Eintrag steht auf der Seite %s: glossar://%s)"),
                                      Quote(entry->second), entry->second);
+        else if (entry)
+            text << wxString::Format(U(" (der Eintrag %s steht auf der Seite %s: glossar://%s)"),
+                                     Quote(entry->first), Quote(entry->second), entry->second);
+        else if (!page.empty())
+            text << wxString::Format(U(" (gemeint ist wohl glossar://%s)"), page);
         Problem(file, where, text);
         return;
     }

@@ -1,5 +1,6 @@
 # Two interface targets over the toolkit: wx_base for code that needs no
-# display (the logic tests link only this) and wx_gui for windows.
+# display and wx_gui for windows. The logic tests link wx_gui only for the
+# class report's charts, which are drawn into images without a display.
 find_package(wxWidgets 3.2 REQUIRED COMPONENTS base)
 add_library(wx_base INTERFACE)
 target_include_directories(wx_base SYSTEM INTERFACE ${wxWidgets_INCLUDE_DIRS})

@@ -66,13 +66,14 @@ seed link_rewriting "${pages[@]}" "${glossaries[@]}" "$top"/tests/fuzz/seeds/lin
 seed option_string "$top"/tests/fuzz/seeds/option_string/*
 seed_values option_string '/^Simulation_Opts=/' "${ini[@]}"
 seed text_codec "${ini[@]}" "${glossaries[@]}" "${pages[@]}"
+seed record_reader "$top"/tests/fuzz/seeds/record_reader/*
 
 export ASAN_OPTIONS="abort_on_error=1:detect_leaks=1:strict_string_checks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 status=0
 passed=0
 failed=0
-for target in config exercise_file answer_code glossary link_rewriting option_string text_codec; do
+for target in config exercise_file answer_code glossary link_rewriting option_string text_codec record_reader; do
   work=$runs/$target
   mkdir -p "$work/tmp"
   # Inputs up to 64 KiB: large enough that quadratic work shows as a

@@ -1,6 +1,7 @@
 #include "shell/CSim_Frame.h"
 
 #include "activities/CSim_Glossar.h"
+#include "common/Record_Texts.h"
 #include "shell/CSim_Config.h"
 #include "shell/CSim_Themes.h"
 #include "shell/CSim_Theme.h"
@@ -11,6 +12,7 @@
 #include "shell/Icon_Art_Provider.h"
 #include "shell/Program_Dir.h"
 #include "shell/Message_Box.h"
+#include "shell/Preview_Mode.h"
 #include "shell/Status_Fields.h"
 
 #include <algorithm>
@@ -90,6 +92,13 @@ CSim_Frame::CSim_Frame(const wxString& start_file, const wxString& theme_file)
     bool show_notes;
     ini.Read("NOTEPADSHOW", &show_notes, false);
     ini.Read_File("NOTEPADFILE", &m_Notes_File);
+    if (Is_Preview())
+    {
+        // The author's look at the course leaves no record and the notes
+        // file as it was.
+        m_bDoLog = false;
+        m_Notes_File.clear();
+    }
 
     if (!wxFileName::FileExists(themes_path))
         themes_path = Choose_File("Inhalt öffnen", wxEmptyString, wxEmptyString, "ini",
@@ -99,7 +108,8 @@ CSim_Frame::CSim_Frame(const wxString& start_file, const wxString& theme_file)
     s_pFrame = this;
 
     m_pTimer = new wxTimer(this, ID_TIMER);
-    m_bReflections_Open = false;
+    m_Stay_Notice.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { SetStatusText(wxEmptyString, STATUS_STAY); });
+    m_bReflections_Open = Is_Preview();
 
     if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
         wxInitAllImageHandlers();
@@ -154,6 +164,8 @@ CSim_Frame::CSim_Frame(const wxString& start_file, const wxString& theme_file)
     m_Manager.LoadPaneInfo("dir=4", m_Manager.GetPane("tasks"));
 
     Load_Themes(themes_path);
+    if (Is_Preview())
+        SetTitle(GetTitle() + wxString::FromUTF8(" – Vorschau"));
 
     long font_size;
     ini.Read("FONTSIZE", &font_size, 0);
@@ -178,7 +190,7 @@ CSim_Frame::~CSim_Frame()
     delete m_pTimer;
     m_pTimer = nullptr;
     m_Manager.UnInit();
-    Add_Log_Entry("Aufzeichnung beendet");
+    Add_Log_Entry(Record_Text(Record_Texts::Log_Ended));
     if (m_bDoLog)
         Write_Log();
 }

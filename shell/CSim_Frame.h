@@ -7,13 +7,12 @@
 #include <wx/aui/aui.h>
 #include <wx/datetime.h>
 #include <wx/frame.h>
+#include <wx/timer.h>
 #include <wx/treectrl.h>
 
 class wxHtmlLinkEvent;
 class wxHtmlWindow;
 class wxTextCtrl;
-class wxTimer;
-class wxTimerEvent;
 class wxToolBar;
 class wxAuiNotebookEvent;
 class CSim_Theme;
@@ -127,6 +126,9 @@ protected:
 private:
     void Open_Item(const wxTreeItemId& item);
     void Open_Link(const wxString& link, wxHtmlWindow* source);
+    void Leave_Stay();
+    void Show_Stay(const CSim_Theme* theme);
+    void Colour_Items(const wxTreeItemId& item);
     wxWindow* Item_Window(const wxTreeItemId& item) const;
     void Toggle_Pane(const wxString& name);
     bool Is_Pane_Shown(const wxString& name);
@@ -159,6 +161,8 @@ private:
     wxTextCtrl* m_pNotes;
     wxHtmlWindow* m_pTasks;
     wxTimer* m_pTimer;
+    wxTimer m_Stay_Notice;                       // clears "Nächstes Thema frei"
+    std::vector<const CSim_Theme*> m_Stays_Left;  // timed themes left before served
     History m_History;
     CSim_Themes* m_pThemes;
 

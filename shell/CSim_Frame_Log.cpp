@@ -5,6 +5,7 @@
 
 #include "common/Clock.h"
 #include "common/Record_File.h"
+#include "common/Record_Texts.h"
 #include "common/Text_Codec.h"
 #include "shell/File_Choice.h"
 #include "shell/Session_End.h"
@@ -31,13 +32,13 @@ void CSim_Frame::Start_Log()
     // The log runs in memory even when no file was chosen.
     Ask_Log_File();
     wxDateTime now = Log_Now();
-    m_Log = GetTitle() + "\nAufzeichung der Aktivitäten\nDatum: " + now.FormatISODate()
-            + "\nUhrzeit\tDauer\tAktivtität\n";
+    m_Log = GetTitle() + "\n" + Record_Text(Record_Texts::Log_Title) + "\n" + Record_Text(Record_Texts::Date_Label)
+            + now.FormatISODate() + "\n" + Record_Text(Record_Texts::Activity_Columns) + "\n";
     // The file follows every entry, so a crash keeps what was recorded.
     if (!m_Log_File.empty())
         m_Log_Record.Start(m_Log_File, Encode_Windows_1252(m_Log));
     m_Last_Time = now;
-    Add_Log_Entry("Aufzeichnung gestartet");
+    Add_Log_Entry(Record_Text(Record_Texts::Log_Started));
 }
 
 void CSim_Frame::Add_Log_Entry(const wxString& text)

@@ -6,12 +6,17 @@
 #include "activities/CSim_Glossar.h"
 #include "activities/CSim_Reflections.h"
 #include "activities/CSim_Selftest.h"
+#include "common/Record_Texts.h"
 #include "shell/Command_Ids.h"
 #include "shell/CSim_Theme.h"
 #include "shell/CSim_Themes.h"
 #include "shell/Link_Launcher.h"
 #include "shell/Message_Box.h"
+#include "shell/Preview_Mode.h"
 #include "shell/Status_Fields.h"
+#include "shell/Stay_Countdown.h"
+
+#include <algorithm>
 
 #include <wx/filename.h>
 #include <wx/filesys.h>
@@ -58,7 +63,8 @@ void CSim_Frame::Load_Themes(const wxString& path)
     Add_Theme_Tree(wxTreeItemId(), 0, m_pThemes->Get_Root());
     wxTreeItemId root = m_pTree->GetRootItem();
     CSim_Glossar* glossar = m_pThemes->Get_Glossar();
-    m_Glossar_Item = glossar ? Add_Content_Page(root, 3, glossar, "Lexikon") : wxTreeItemId();
+    m_Glossar_Item =
+        glossar ? Add_Content_Page(root, 3, glossar, Record_Text(Record_Texts::Glossary_Item)) : wxTreeItemId();
     if (root.IsOk())
     {
         m_pTree->Expand(root);
@@ -76,6 +82,7 @@ void CSim_Frame::Clear_Themes()
     m_Pages.clear();
     m_Current_Item = wxTreeItemId();
     m_Glossar_Item = wxTreeItemId();
+    m_Stays_Left.clear();
     Delete_Catalogue();
 }
 
@@ -162,7 +169,8 @@ bool CSim_Frame::Has_TimeOut(const wxTreeItemId& item) const
 
 bool CSim_Frame::Is_Locked(const wxTreeItemId& item) const
 {
-    return Get_Theme(item) && Has_TimeOut(Get_Prev_Item(item));
+    // The author previewing the course walks it without waiting.
+    return !Is_Preview() && Get_Theme(item) && Has_TimeOut(Get_Prev_Item(item));
 }
 
 void CSim_Frame::Show_Tasks(bool show)
@@ -190,6 +198,7 @@ void CSim_Frame::Open_Item(const wxTreeItemId& item)
 {
     if (!item.IsOk() || item == m_Current_Item)
         return;
+    Leave_Stay();
     Stop_Simulations();
     m_Current_Item = item;
 
@@ -213,12 +222,42 @@ void CSim_Frame::Open_Item(const wxTreeItemId& item)
     {
         if (!theme->Get_Hint().empty())
             Message_Box(theme->Get_Hint(), "Hinweis", wxOK | wxCENTRE);
-        if (theme->Get_TimeOut() > 0)
+        if (theme->Get_TimeOut() > 0 && !Is_Preview())
         {
             m_Elapsed = 0;
             m_pTimer->Start(1000);
+            Show_Stay(theme);
         }
     }
+    Colour_Items(m_pTree->GetRootItem());
+}
+
+void CSim_Frame::Leave_Stay()
+{
+    // The stay counts only time spent on its own theme: a count left running
+    // would go on inside the next theme's hint box and be credited there.
+    if (m_pTimer->IsRunning())
+        m_Stays_Left.push_back(Get_Theme(m_Current_Item));
+    m_pTimer->Stop();
+    m_Stay_Notice.Stop();
+    SetStatusText(wxEmptyString, STATUS_STAY);
+}
+
+void CSim_Frame::Show_Stay(const CSim_Theme* theme)
+{
+    bool again = std::find(m_Stays_Left.begin(), m_Stays_Left.end(), theme) != m_Stays_Left.end();
+    SetStatusText(Stay_Countdown(theme->Get_TimeOut() - m_Elapsed, again), STATUS_STAY);
+}
+
+void CSim_Frame::Colour_Items(const wxTreeItemId& item)
+{
+    if (!item.IsOk())
+        return;
+    m_pTree->SetItemTextColour(item, Is_Locked(item) ? s_Locked_Colour : s_Open_Colour);
+    wxTreeItemIdValue cookie;
+    for (wxTreeItemId child = m_pTree->GetFirstChild(item, cookie); child.IsOk();
+         child = m_pTree->GetNextChild(item, cookie))
+        Colour_Items(child);
 }
 
 void CSim_Frame::On_Timer(wxTimerEvent& event)
@@ -227,16 +266,19 @@ void CSim_Frame::On_Timer(wxTimerEvent& event)
         return;
     m_Elapsed += event.GetInterval();
     CSim_Theme* theme = Get_Theme(m_Current_Item);
-    if (!theme || m_Elapsed < theme->Get_TimeOut())
+    if (!theme)
+        return;
+    Show_Stay(theme);
+    if (m_Elapsed < theme->Get_TimeOut())
         return;
     m_pTimer->Stop();
+    m_Stay_Notice.StartOnce(STAY_SERVED_NOTICE_MS);
     // The minimum stay counts once per run.
     theme->Clear_TimeOut();
-    m_pTree->SetItemTextColour(m_Current_Item, s_Open_Colour);
+    Colour_Items(m_pTree->GetRootItem());
     wxTreeItemId next = Get_Next_Item();
     if (!next.IsOk())
         return;
-    m_pTree->SetItemTextColour(next, s_Open_Colour);
     wxWindow* window = Item_Window(next);
     if (window && window->GetId() != ID_THEME)
         m_bReflections_Open = true;
@@ -245,12 +287,14 @@ void CSim_Frame::On_Timer(wxTimerEvent& event)
 void CSim_Frame::On_Page_Changed(wxAuiNotebookEvent& event)
 {
     event.Skip();
-    wxTreeItemId item = m_pTree->GetSelection();
-    wxAuiNotebook* notebook = dynamic_cast<wxAuiNotebook*>(Item_Window(item));
+    // Only the notebook on screen: a glossary link turns the glossary's page
+    // while the theme with the link is still shown.
+    wxAuiNotebook* notebook = dynamic_cast<wxAuiNotebook*>(Item_Window(m_Current_Item));
     int page = event.GetSelection();
-    if (!notebook || page < 0 || size_t(page) >= notebook->GetPageCount())
+    if (!notebook || event.GetEventObject() != notebook || page < 0 || size_t(page) >= notebook->GetPageCount())
         return;
-    Add_Log_Entry(wxString::Format("%s - %s", m_pTree->GetItemText(item), notebook->GetPageText(page)));
+    Add_Log_Entry(wxString::Format(Record_Text(Record_Texts::Page_Opened), m_pTree->GetItemText(m_Current_Item),
+                                   notebook->GetPageText(page)));
 }
 
 void CSim_Frame::On_Link_Clicked(wxHtmlLinkEvent& event)
@@ -259,8 +303,15 @@ void CSim_Frame::On_Link_Clicked(wxHtmlLinkEvent& event)
     wxString link = event.GetLinkInfo().GetHref();
     if (link.Left(10).CmpNoCase("glossar://") == 0)
     {
-        if (m_Glossar_Item.IsOk() && m_pThemes->Show_Glossar_Entry(link.Mid(10)))
+        const bool elsewhere = m_Current_Item != m_Glossar_Item;
+        if (m_Glossar_Item.IsOk() && m_pThemes->Show_Glossar_Entry(link.Mid(10)) && elsewhere)
+        {
+            // The page turned before the glossary came on screen, unlogged.
             m_pTree->SelectItem(m_Glossar_Item);
+            CSim_Glossar* glossar = m_pThemes->Get_Glossar();
+            Add_Log_Entry(wxString::Format(Record_Text(Record_Texts::Page_Opened), m_pTree->GetItemText(m_Glossar_Item),
+                                           glossar->GetPageText(glossar->GetSelection())));
+        }
         return;
     }
     Open_Link(link, dynamic_cast<wxHtmlWindow*>(event.GetEventObject()));
@@ -268,6 +319,14 @@ void CSim_Frame::On_Link_Clicked(wxHtmlLinkEvent& event)
 
 void CSim_Frame::Open_Link(const wxString& link, wxHtmlWindow* source)
 {
+    // Web and mail addresses go to the desktop's browser or mail program,
+    // whatever their ending looks like: "www.example.org" is no file.
+    if (Has_Web_Scheme(link))
+    {
+        Add_Log_Entry(wxString::Format(Record_Text(Record_Texts::Link_Opened), link));
+        Launch_Link({Link_Launch::Browser, link});
+        return;
+    }
     // A relative link of a page loaded from a file names a file beside it:
     // the page's file system still points at the page's directory.
     wxString target = link;
@@ -282,17 +341,8 @@ void CSim_Frame::Open_Link(const wxString& link, wxHtmlWindow* source)
     wxString ext = wxFileName(target.BeforeFirst('?').BeforeFirst('#')).GetExt();
     wxFileType* type = ext.empty() ? nullptr : wxTheMimeTypesManager->GetFileTypeFromExtension(ext);
     if (!type)
-    {
-        // Web pages rarely end in a file name with an extension; they go to
-        // the desktop's browser.
-        if (Has_Web_Scheme(link))
-        {
-            Add_Log_Entry(wxString::Format("URL-Aufruf: %s", link));
-            Launch_Link({Link_Launch::Browser, link});
-        }
         return;
-    }
-    Add_Log_Entry(wxString::Format("URL-Aufruf: %s", link));
+    Add_Log_Entry(wxString::Format(Record_Text(Record_Texts::Link_Opened), link));
     wxString command;
     if (type->GetOpenCommand(&command, wxFileType::MessageParameters(target, wxEmptyString)) && !command.empty())
         Launch_Link({Link_Launch::Command, command});

@@ -7,6 +7,7 @@
 #include "shell/Exercise_Settings.h"
 #include "shell/Link_Rewriting.h"
 #include "shell/Plugin_Probe.h"
+#include "shell/Preview_Mode.h"
 #include "tirsal/CSim_Window.h"
 
 #include <climits>
@@ -187,7 +188,7 @@ void CSim_Theme::Add_Simulation_Page(CSim_Config& config)
 
     wxString log;
     config.Read_File("Simulation_Log", &log);
-    if (!log.empty())
+    if (!log.empty() && !Is_Preview())
         m_pSimulation->Set_Log_File(log);
 }
 

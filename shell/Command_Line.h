@@ -8,16 +8,21 @@ struct Command_Line
 {
     enum Mode
     {
-        Run,    ///< open the course (Start_File / Theme_File when set)
-        Check,  ///< check the course at Path without opening a window
-        Help,   ///< explain the options
-        Error   ///< the arguments make no sense; Message says why
+        Run,         ///< open the course (Start_File / Theme_File when set)
+        Check,       ///< check the course at Path without opening a window
+        New_Course,  ///< write the course template into the folder Path
+        Report,      ///< report on the records under Path (none: ask for the folder)
+        Help,        ///< explain the options
+        Error        ///< the arguments make no sense; Message says why
     };
 
     Mode What = Run;
+    bool bPreview = false;  ///< Run for the course's author: nothing locked, nothing recorded
     wxString Start_File;  ///< a "sim_corvena.ini" to read instead of the one beside the program
     wxString Theme_File;  ///< a theme file to open instead of the one THEMES names
-    wxString Path;        ///< what --check checks
+    wxString Path;        ///< what --check checks, where --new-course writes, the class folder of --report
+    wxString Course;      ///< --report: the course that names the themes
+    wxString Out;         ///< --report: where the report goes
     wxString Message;
 
     /// Reads the arguments after the program name. A file given alone is a

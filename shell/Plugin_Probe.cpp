@@ -1,5 +1,7 @@
 #include "shell/Plugin_Probe.h"
 
+#include "simframe/include/tirsal/Option_Numbers.h"
+
 #include <cstdio>
 #include <cstring>
 #include <link.h>
@@ -11,6 +13,7 @@
 namespace
 {
     typedef const char* const* (*Get_Option_Keys_Function)();
+    typedef const SIM_Option_Number* (*Get_Option_Numbers_Function)();
 
     // A list longer than this is no list of option keys.
     const size_t MAX_KEYS = 100000;
@@ -39,17 +42,23 @@ namespace
 
 bool Plugin_Probe::Find_Library(wxString& file)
 {
-    if (wxFileName::FileExists(file))
+    // A course copied from another platform may have brought that
+    // platform's library along: it is no use here, the one beside it is.
+    const bool exists = wxFileName::FileExists(file);
+    if (exists && Is_Whole_Library(file))
         return true;
     wxFileName name(file);
     wxString ext = name.GetExt().Lower();
-    if (ext != "dll" && ext != "dylib")
-        return false;
-    name.SetExt("so");
-    if (!name.FileExists())
-        return false;
-    file = name.GetFullPath();
-    return true;
+    if (ext == "dll" || ext == "dylib")
+    {
+        name.SetExt("so");
+        if (name.FileExists())
+        {
+            file = name.GetFullPath();
+            return true;
+        }
+    }
+    return exists;
 }
 
 // Loading maps the library's segments from the file: a plug-in cut
@@ -90,6 +99,7 @@ bool Plugin_Probe::Load(const wxString& file)
     m_bEntry = false;
     m_bKeys = false;
     m_Keys.clear();
+    m_Numbers.clear();
     m_Error.clear();
 
     if (!Is_Whole_Library(file))
@@ -125,6 +135,14 @@ bool Plugin_Probe::Load(const wxString& file)
                 m_Keys.push_back(wxString::FromUTF8(keys[i]));
         }
     }
+    Get_Option_Numbers_Function numbers =
+        library.HasSymbol("SIM_Get_Option_Numbers")
+            ? reinterpret_cast<Get_Option_Numbers_Function>(library.GetSymbol("SIM_Get_Option_Numbers"))
+            : nullptr;
+    const SIM_Option_Number* number = numbers ? numbers() : nullptr;
+    for (size_t i = 0; number && number[i].Key && i < MAX_KEYS; i++)
+        m_Numbers[wxString::FromUTF8(number[i].Key)] = {number[i].bWhole,
+                                                         wxString::FromUTF8(number[i].Default ? number[i].Default : "")};
     // The library stays loaded until the process ends: what it and the
     // toolkit libraries it brings register at load time is never released
     // by them, and a checker process does not live long.

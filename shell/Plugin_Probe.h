@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <vector>
 #include <wx/string.h>
 
@@ -8,9 +9,12 @@
 class Plugin_Probe
 {
 public:
-    /// Looks for the library a theme loads for file, in place: file itself,
-    /// or, for a course written for another platform ("fischlauf.dll"), the
-    /// same name with this platform's extension. False when neither exists.
+    /// Looks for the library a theme loads for file, in place: file itself
+    /// when it is a library of this system; for a course written for another
+    /// platform ("fischlauf.dll"), the same name with this platform's
+    /// extension when file is missing or not a library here (a Windows DLL
+    /// copied along); otherwise file as it is, if it exists. False when
+    /// nothing exists.
     static bool Find_Library(wxString& file);
 
     /// True when file is a whole library of this platform: loading one cut
@@ -36,10 +40,21 @@ public:
     /// The option keys the library's windows read (empty unless listed).
     const std::vector<wxString>& Get_Option_Keys() const { return m_Keys; }
 
+    /// How the windows read a key that takes a number.
+    struct Number
+    {
+        bool bWhole = false;  ///< as a whole number, else as a decimal
+        wxString Default;     ///< what they use when the value is none
+    };
+
+    /// The keys read as numbers ("SIM_Get_Option_Numbers"; empty unless listed).
+    const std::map<wxString, Number>& Get_Option_Numbers() const { return m_Numbers; }
+
 private:
     bool m_bLoaded = false;
     bool m_bEntry = false;
     bool m_bKeys = false;
     std::vector<wxString> m_Keys;
+    std::map<wxString, Number> m_Numbers;
     wxString m_Error;
 };

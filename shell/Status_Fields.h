@@ -13,4 +13,4 @@ enum Status_Field
 
 /// Widths as wxStatusBar::SetStatusWidths takes them (negative: a share of
 /// the free room).
-constexpr int Status_Field_Widths[STATUS_FIELD_COUNT] = {-2, 220, -3};
+constexpr int Status_Field_Widths[STATUS_FIELD_COUNT] = {-2, 260, -3};

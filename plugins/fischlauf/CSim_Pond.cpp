@@ -24,6 +24,7 @@ CSim_Pond::CSim_Pond(wxWindow* parent, const wxString& options)
     Default_Parameters(m_Parameters);
     for (Pond_Parameter& parameter : m_Parameters)
         Read_Parameter(parameter);
+    Limit_Time_Span(m_Parameters[TIME]);
 
     Add_Reset(ID_POND_RESET);
     Begin_Group(*wxBLACK);
@@ -83,6 +84,14 @@ const char* const* CSim_Pond::Option_Keys()
     Pond_Parameter parameters[PARAMETERS];
     Default_Parameters(parameters);
     return CSim_Pond_Base::Option_Keys(parameters, PARAMETERS, s_Keys);
+}
+
+const SIM_Option_Number* CSim_Pond::Option_Numbers()
+{
+    static Pond_Key_List s_Numbers;
+    Pond_Parameter parameters[PARAMETERS];
+    Default_Parameters(parameters);
+    return CSim_Pond_Base::Option_Numbers(parameters, PARAMETERS, s_Numbers);
 }
 
 void CSim_Pond::On_Change(wxCommandEvent& event)

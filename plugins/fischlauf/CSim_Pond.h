@@ -36,6 +36,9 @@ public:
     /// course's option strings without building a window).
     static const char* const* Option_Keys();
 
+    /// The keys read as numbers, with their defaults (for the same check).
+    static const SIM_Option_Number* Option_Numbers();
+
 private:
     enum Parameter
     {

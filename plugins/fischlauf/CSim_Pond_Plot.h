@@ -60,10 +60,6 @@ public:
     /// same of the reference run.
     std::string Values_Csv() const;
 
-    /// The plot as the PNG file "Bild speichern..." writes: painted as on
-    /// screen, at the client size. False when it has no area.
-    bool Image_Png(std::string& bytes);
-
     // Read access.
     int Get_Show_Box() const { return m_Show_Box; }
     int Get_Show_Reference() const { return m_Show_Reference; }
@@ -83,8 +79,6 @@ public:
 private:
     void On_Paint(wxPaintEvent& event);
     void On_Left_Down(wxMouseEvent& event);
-    void On_Context_Menu(wxContextMenuEvent& event);
-    void On_Export(wxCommandEvent& event);
 
     int m_Show_Box;
     int m_Show_Reference;

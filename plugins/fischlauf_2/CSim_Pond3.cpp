@@ -33,6 +33,7 @@ CSim_Pond3::CSim_Pond3(wxWindow* parent, const wxString& options)
     Default_Parameters(m_Parameters);
     for (Pond_Parameter& parameter : m_Parameters)
         Read_Parameter(parameter);
+    Limit_Time_Span(m_Parameters[TIME]);
 
     Add_Reset(s_Reset_Id);
     Begin_Group(*wxBLACK);
@@ -97,6 +98,14 @@ const char* const* CSim_Pond3::Option_Keys()
     Pond_Parameter parameters[PARAMETERS];
     Default_Parameters(parameters);
     return CSim_Pond_Base::Option_Keys(parameters, PARAMETERS, s_Keys);
+}
+
+const SIM_Option_Number* CSim_Pond3::Option_Numbers()
+{
+    static Pond_Key_List s_Numbers;
+    Pond_Parameter parameters[PARAMETERS];
+    Default_Parameters(parameters);
+    return CSim_Pond_Base::Option_Numbers(parameters, PARAMETERS, s_Numbers);
 }
 
 int CSim_Pond3::Reset_Id()

@@ -20,6 +20,9 @@ public:
     /// course's option strings without building a window).
     static const char* const* Option_Keys();
 
+    /// The keys read as numbers, with their defaults (for the same check).
+    static const SIM_Option_Number* Option_Numbers();
+
     /// The identifier of the reset button, the same in every window.
     static int Reset_Id();
 

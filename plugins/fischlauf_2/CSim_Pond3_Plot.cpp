@@ -1,19 +1,14 @@
 #include "plugins/fischlauf_2/CSim_Pond3_Plot.h"
 
 #include "plugins/pond/Pond_Draw.h"
-#include "plugins/pond/Pond_Export.h"
-#include "plugins/pond/Pond_Export_Menu.h"
+#include "tirsal/Plot_Export.h"
 
 #include <wx/dcclient.h>
-#include <wx/menu.h>
 #include <wx/settings.h>
 
 wxBEGIN_EVENT_TABLE(CSim_Pond3_Plot, wxPanel)
     EVT_PAINT(CSim_Pond3_Plot::On_Paint)
     EVT_LEFT_DOWN(CSim_Pond3_Plot::On_Left_Down)
-    EVT_CONTEXT_MENU(CSim_Pond3_Plot::On_Context_Menu)
-    EVT_MENU(ID_POND_EXPORT_VALUES, CSim_Pond3_Plot::On_Export)
-    EVT_MENU(ID_POND_EXPORT_IMAGE, CSim_Pond3_Plot::On_Export)
 wxEND_EVENT_TABLE()
 
 CSim_Pond3_Plot::CSim_Pond3_Plot(wxWindow* parent)
@@ -25,6 +20,7 @@ CSim_Pond3_Plot::CSim_Pond3_Plot(wxWindow* parent)
     m_Current.Rudd_Start = m_Current.Carp_Start = m_Current.Pike_Start = 1.0;
     m_Reference = m_Current;
     SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
+    Add_Plot_Export(this, "teich", [this](wxDC& dc) { Draw_Plot(dc); }, [this] { return Values_Csv(); });
 }
 
 CSim_Pond3_Plot::~CSim_Pond3_Plot()
@@ -126,31 +122,10 @@ std::string CSim_Pond3_Plot::Values_Csv() const
 {
     const Pond3_Series& c = m_Current_Series;
     const Pond3_Series& r = m_Reference_Series;
-    return Pond_Values_Csv(m_X_Title, m_dt, m_nSteps, {
+    return Plot_Values_Csv(m_X_Title, m_dt, m_nSteps, {
         {wxString::FromUTF8("Kapazität"), &c.Capacity, &r.Capacity},
         {"Rotfedern", &c.Rudd, &r.Rudd},
         {"Karpfen", &c.Carp, &r.Carp},
         {"Hechte", &c.Pike, &r.Pike},
-    });
-}
-
-bool CSim_Pond3_Plot::Image_Png(std::string& bytes)
-{
-    return Pond_Plot_Png(this, [this](wxDC& dc) { Draw_Plot(dc); }, bytes);
-}
-
-void CSim_Pond3_Plot::On_Context_Menu(wxContextMenuEvent&)
-{
-    std::unique_ptr<wxMenu> menu = Pond_Export_Menu();
-    PopupMenu(menu.get());
-}
-
-void CSim_Pond3_Plot::On_Export(wxCommandEvent& event)
-{
-    Pond_Export(this, event.GetId(), [this, &event](std::string& bytes) {
-        if (event.GetId() == ID_POND_EXPORT_IMAGE)
-            return Image_Png(bytes);
-        bytes = Values_Csv();
-        return true;
     });
 }

@@ -1,6 +1,7 @@
 // The plug-in's exports: the host calls SIM_Get_Simulation by name to get
 // the window; SIM_Get_Option_Keys tells a course checker which option keys
-// the window reads.
+// the window reads, SIM_Get_Option_Numbers which of them are numbers and
+// their defaults.
 
 #include "plugins/fischlauf_2/CSim_Pond3.h"
 
@@ -14,4 +15,9 @@ SIM_PLUGIN_API CSim_Window* SIM_Get_Simulation(wxWindow* parent, const wxString&
 SIM_PLUGIN_API const char* const* SIM_Get_Option_Keys()
 {
     return CSim_Pond3::Option_Keys();
+}
+
+SIM_PLUGIN_API const SIM_Option_Number* SIM_Get_Option_Numbers()
+{
+    return CSim_Pond3::Option_Numbers();
 }

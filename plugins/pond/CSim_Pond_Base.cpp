@@ -3,6 +3,7 @@
 #include "common/Truncate.h"
 #include "plugins/pond/Pond_Model.h"
 
+#include <algorithm>
 #include <string>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
@@ -68,11 +69,6 @@ CSim_Pond_Base::~CSim_Pond_Base()
 {
 }
 
-void CSim_Pond_Base::Log_Export(const wxString& activity, const wxString& path)
-{
-    Log_Activity(activity, path);
-}
-
 const char* const* CSim_Pond_Base::Option_Keys(const Pond_Parameter* parameters, int count,
                                                Pond_Key_List& storage)
 {
@@ -89,6 +85,43 @@ const char* const* CSim_Pond_Base::Option_Keys(const Pond_Parameter* parameters,
     return storage.Pointers.data();
 }
 
+const SIM_Option_Number* CSim_Pond_Base::Option_Numbers(const Pond_Parameter* parameters, int count,
+                                                        Pond_Key_List& storage)
+{
+    if (storage.Numbers.empty())
+    {
+        // Whole numbers are read as int, the others as double; the defaults
+        // are those the window starts from.
+        const Pond_Options o;
+        const struct { int Key; bool bWhole; double Default; } shared[] = {
+            {RESET_SHOW, true, double(o.Reset_Show)}, {SZENARIO, false, double(o.Start_Scenario)},
+            {SZENARIO_SHOW, true, double(o.Scenario_Show)}, {DEFAULT_SHOW, true, double(o.Default_Show)},
+            {SHOW_VARS, true, double(o.Show_Vars)}, {SIM_TYPE, true, double(o.Sim_Type)}};
+        std::vector<bool> whole;
+        for (const auto& key : shared)
+        {
+            storage.Number_Keys.push_back(s_Shared_Keys[key.Key]);
+            storage.Defaults.push_back(wxString::FromCDouble(key.Default).ToStdString());
+            whole.push_back(key.bWhole);
+        }
+        for (int i = 0; i < count; i++)
+        {
+            const Pond_Parameter& p = parameters[i];
+            const double values[] = {p.Value, p.Min, p.Max, double(p.Show)};
+            for (int which = FAMILY_VALUE; which <= FAMILY_SHOW; which++)
+            {
+                storage.Number_Keys.push_back(Family_Key_Name(p, which));
+                storage.Defaults.push_back(wxString::FromCDouble(values[which]).ToStdString());
+                whole.push_back(which == FAMILY_SHOW);
+            }
+        }
+        for (size_t i = 0; i < whole.size(); i++)
+            storage.Numbers.push_back({storage.Number_Keys[i].c_str(), whole[i], storage.Defaults[i].c_str()});
+        storage.Numbers.push_back({nullptr, false, nullptr});
+    }
+    return storage.Numbers.data();
+}
+
 void CSim_Pond_Base::Read_Parameter(Pond_Parameter& p) const
 {
     Get_Option(Family_Key_Name(p, FAMILY_VALUE).c_str(), p.Value);
@@ -97,6 +130,13 @@ void CSim_Pond_Base::Read_Parameter(Pond_Parameter& p) const
     Get_Option(Family_Key_Name(p, FAMILY_SHOW).c_str(), p.Show);
     Get_Option(Family_Key_Name(p, FAMILY_NAME).c_str(), p.Name);
     p.Start = p.bPercent ? p.Min + (p.Max - p.Min) * p.Value * 0.01 : p.Value;
+}
+
+void CSim_Pond_Base::Limit_Time_Span(Pond_Parameter& time)
+{
+    // One point per time unit in both plug-ins.
+    time.Min = std::min(time.Min, double(Pond_Max_Steps));
+    time.Max = std::min(time.Max, double(Pond_Max_Steps));
 }
 
 void CSim_Pond_Base::Add_Parameter(Pond_Parameter& p)

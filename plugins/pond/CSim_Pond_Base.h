@@ -5,6 +5,7 @@
 // check box, and how each becomes a control of the settings column.
 
 #include "tirsal/CSim_Window.h"
+#include "tirsal/Option_Numbers.h"
 
 #include <string>
 #include <vector>
@@ -52,6 +53,9 @@ struct Pond_Key_List
 {
     std::vector<std::string> Keys;
     std::vector<const char*> Pointers;
+    std::vector<std::string> Number_Keys;     ///< keys of Numbers
+    std::vector<std::string> Defaults;        ///< texts of Numbers' defaults
+    std::vector<SIM_Option_Number> Numbers;  ///< the keys read as numbers, null terminated
 };
 
 /// A simulation window of the pond: reads the shared keys when it is
@@ -59,10 +63,6 @@ struct Pond_Key_List
 class CSim_Pond_Base : public CSim_Window
 {
 public:
-    /// Records an export of the plot (the activity and the file's path) in
-    /// the simulation log, which only the window itself may write to.
-    void Log_Export(const wxString& activity, const wxString& path);
-
     /// Every option key a window with these parameters reads, null
     /// terminated: the shared keys, then P, P_MIN, P_MAX, P_SHOW and P_NAME
     /// of each parameter. Built into storage on the first call; the list
@@ -70,12 +70,22 @@ public:
     static const char* const* Option_Keys(const Pond_Parameter* parameters, int count,
                                           Pond_Key_List& storage);
 
+    /// The keys of that list that are read as numbers, with the defaults
+    /// the window starts from, terminated by a null Key.
+    static const SIM_Option_Number* Option_Numbers(const Pond_Parameter* parameters, int count,
+                                                   Pond_Key_List& storage);
+
 protected:
     CSim_Pond_Base(wxWindow* parent, const wxString& options);
     virtual ~CSim_Pond_Base();
 
     /// Looks up the parameter's keys and works out its start value.
     void Read_Parameter(Pond_Parameter& parameter) const;
+
+    /// Holds the time span's range to the points a series can have, so
+    /// that the control, the plot, its time axis and the log all show the
+    /// span that is used.
+    static void Limit_Time_Span(Pond_Parameter& time);
 
     /// The parameter's spin control, 100 pixels wide, unless it is hidden.
     void Add_Parameter(Pond_Parameter& parameter);

@@ -1,6 +1,5 @@
 #include "plugins/pond/Pond_Draw.h"
 
-#include "plugins/pond/Plot_Geometry.h"
 #include "tirsal/Draw.h"
 
 #include <algorithm>
@@ -53,7 +52,7 @@ void Draw_Pond_Empty(wxDC& dc, const wxSize& size)
 
 bool Draw_Pond_Plot(wxDC& dc, const wxSize& size, const Pond_Plot_Data& data)
 {
-    return Draw_Pond_Plot(dc, size, data, Draw_Pond_Curve);
+    return Draw_Pond_Plot(dc, size, data, Draw_Curve);
 }
 
 bool Draw_Pond_Plot(wxDC& dc, const wxSize& size, const Pond_Plot_Data& data,
@@ -87,17 +86,4 @@ bool Draw_Pond_Plot(wxDC& dc, const wxSize& size, const Pond_Plot_Data& data,
     if (data.bShow_Box)
         Draw_Parameter_Box(dc, data.a, data.d);
     return true;
-}
-
-void Draw_Pond_Curve(wxDC& dc, const wxRect& plot, int lowest, const std::vector<double>& values,
-                     int n, double sx, double sy)
-{
-    std::vector<Pond_Point> points;
-    Pond_Curve_Points(plot.x, plot.y + plot.height, lowest, values, n, sx, sy, points);
-    if (points.empty())
-        return;
-    std::vector<wxPoint> corners(points.size());
-    for (size_t i = 0; i < points.size(); i++)
-        corners[i] = wxPoint(points[i].x, points[i].y);
-    dc.DrawLines(int(corners.size()), corners.data());
 }

@@ -54,12 +54,6 @@ using Pond_Curve_Painter = void (*)(wxDC& dc, const wxRect& plot, int lowest,
 bool Draw_Pond_Plot(wxDC& dc, const wxSize& size, const Pond_Plot_Data& data);
 
 /// The same with the curves drawn by paint_curve (the benchmarks compare
-/// ways of drawing them).
+/// ways of drawing them; the plot's own is the framework's Draw_Curve).
 bool Draw_Pond_Plot(wxDC& dc, const wxSize& size, const Pond_Plot_Data& data,
                     Pond_Curve_Painter paint_curve);
-
-/// A Pond_Curve_Painter: one polyline through the points that shape the
-/// curve (Pond_Curve_Points), which covers the same pixels as a line per
-/// segment at a fraction of the cost when many points share a pixel column.
-void Draw_Pond_Curve(wxDC& dc, const wxRect& plot, int lowest, const std::vector<double>& values,
-                     int n, double sx, double sy);

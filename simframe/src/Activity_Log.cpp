@@ -1,11 +1,12 @@
 #include "simframe/src/Activity_Log.h"
 
+#include "common/Record_Texts.h"
 #include "common/Text_Codec.h"
 
 wxString Activity_Log_Header(const wxDateTime& date)
 {
-    return wxString::FromUTF8("Aufzeichung der Aktivitäten\nDatum: ") + date.FormatISODate() +
-           wxString::FromUTF8("\nUhrzeit\tAktivtität\tWert\n\n");
+    return Record_Text(Record_Texts::Log_Title) + "\n" + Record_Text(Record_Texts::Date_Label) + date.FormatISODate()
+           + "\n" + Record_Text(Record_Texts::Simulation_Columns) + "\n\n";
 }
 
 wxString Activity_Log_Line(const wxDateTime& time, const wxString& activity, const wxString& value)

@@ -2,6 +2,7 @@
 
 #include "common/Clock.h"
 #include "common/Record_File.h"
+#include "common/Scroll_Page.h"
 #include "common/Text_Codec.h"
 #include "simframe/src/Activity_Log.h"
 #include "simframe/src/Option_String.h"
@@ -75,6 +76,7 @@ CSim_Window::CSim_Window(wxWindow* parent, const wxString& options)
     SetSizer(sizer, true);
     FitInside();
     SetScrollRate(20, 20);
+    Prepare_Scroll_Page(this);
 }
 
 CSim_Window::~CSim_Window()

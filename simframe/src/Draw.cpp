@@ -1,11 +1,13 @@
 #include "tirsal/Draw.h"
 
+#include "simframe/src/Curve_Points.h"
 #include "simframe/src/Ruler_Plan.h"
 #include "simframe/src/Text_Anchor.h"
 
 #include <wx/dc.h>
 #include <wx/font.h>
 #include <wx/pen.h>
+#include <vector>
 
 void Draw_Text(wxDC& dc, int align, int x, int y, const wxString& text)
 {
@@ -61,4 +63,17 @@ bool Draw_Ruler(wxDC& dc, const wxRect& rect, bool horizontal, double min, doubl
         dc.DrawText(line.Label, line.Label_X, line.Label_Y);
     }
     return true;
+}
+
+void Draw_Curve(wxDC& dc, const wxRect& plot, int lowest, const std::vector<double>& values, int n,
+                double sx, double sy)
+{
+    std::vector<Curve_Point> points;
+    Curve_Points(plot.x, plot.y + plot.height, lowest, values, n, sx, sy, points);
+    if (points.empty())
+        return;
+    std::vector<wxPoint> corners(points.size());
+    for (size_t i = 0; i < points.size(); i++)
+        corners[i] = wxPoint(points[i].x, points[i].y);
+    dc.DrawLines(int(corners.size()), corners.data());
 }

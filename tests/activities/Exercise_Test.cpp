@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <wx/button.h>
 #include <wx/frame.h>
+#include <wx/uiaction.h>
 
 namespace
 {
@@ -138,4 +139,25 @@ TEST_F(Exercise_Page, Show_Colours_Exactly_The_Wrong_Boxes_And_Reset_Clears_All)
     ASSERT_TRUE(Click_Button(page, L"Zurücksetzen"));
     EXPECT_EQ(State(page), ".....");
     EXPECT_EQ(m_Log.Lines, (std::vector<wxString>{Line(L"Selbsttest Lösung anzeigen lassen (%s)"), Line(L"Selbsttest zurückgesetzt (%s)")}));
+}
+
+// A real click, held down a moment as a hand does, on the visible half of a
+// button at the bottom edge of the page acts at once: the page must not
+// scroll the button away from under the pointer.
+TEST_F(Exercise_Page, A_Click_On_A_Half_Hidden_Pruefen_Checks_The_Page)
+{
+    CSim_Exercise* page = Make();
+    wxWindow* check = Find_By_Label(page, L"Prüfen");
+    const wxRect button = check->GetRect();
+    m_pFrame->SetClientSize(page->GetClientSize().x, button.y + button.height / 2);
+    auto wait = [](int times) { for (int i = 0; i < times; i++, wxMilliSleep(20)) Process_Events(); };
+    wxUIActionSimulator pointer;
+    pointer.MouseMove(check->ClientToScreen(wxPoint(button.width / 2, button.height / 4)));
+    // Tests side by side share the display: no window of another may cover ours.
+    wxPoint at;
+    for (int i = 0; i < 100 && wxFindWindowAtPointer(at) != check; i++, wait(1))
+        m_pFrame->Raise();
+    ASSERT_EQ(wxFindWindowAtPointer(at), check);
+    wxTEST_DIALOG(pointer.MouseDown(); wait(5); pointer.MouseUp(); wait(10), Expect_Message(wxNO, nullptr));
+    EXPECT_EQ(m_Log.Lines.empty() ? "" : m_Log.Lines.front(), Line(L"Selbsttest überprüfen (%s)"));
 }

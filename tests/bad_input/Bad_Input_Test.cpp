@@ -8,6 +8,7 @@
 #include "activities/CSim_Reflection.h"
 #include "activities/CSim_Reflections.h"
 #include "activities/CSim_Selftest.h"
+#include "report/Class_Report.h"
 #include "shell/CSim_Config.h"
 #include "shell/CSim_Frame.h"
 #include "shell/CSim_Theme.h"
@@ -276,6 +277,32 @@ TEST_F(Bad_Read_Input, Plugin)
         theme->Destroy();
         Process_Events();
         EXPECT_FALSE(m_Dir.Exists("kurs/sim.log"));
+    });
+}
+
+TEST_F(Bad_Read_Input, Class_Records)
+{
+    // A pupil's three records for the class report. Only what it can read
+    // gives rows; a record cut inside an entry is read up to there, and said.
+    const std::string log = "Teich\nAufzeichung der Aktivit\xE4ten\nDatum: 2026-12-07\nUhrzeit\tDauer\tAktivtit\xE4t\n"
+                            "08:00:00\t00:00:00\tAufzeichnung gestartet\n08:00:05\t00:00:05\t";
+    const std::string sim = "Aufzeichung der Aktivit\xE4ten\nDatum: 2026-12-07\nUhrzeit\tAktivtit\xE4t\tWert\n\n"
+                            "08:00:03\tRF Grow\t";
+    const std::string answers = "Reflektionshilfen\n\n____________________\n1. Reflektionshilfe\n\nThema: Teich\n"
+                                "Bewertung: 4   \nErl\xE4uterung:\n";
+    For_Each_Shape({{"klasse/anna/aktivitaet.log", log, log.substr(0, log.rfind("08:00:05") + 4),
+                     "08:00:10\t00:00:05\tAufzeichnung beendet\n"},
+                    {"klasse/anna/simulation.log", sim, sim.substr(0, sim.rfind(":03"))},
+                    {"klasse/anna/antworten.txt", answers, answers.substr(0, answers.rfind("Bewert"))}},
+                   [&](Shape shape) {
+        const Report_Result result = Write_Class_Report({m_Dir.File("klasse"), "", ""});
+        EXPECT_EQ(result.What, shape == Truncated ? Report_Result::Unread : Report_Result::Complete) << result.Message;
+        const std::string sessions = m_Dir.Read("klasse/Auswertung/sitzungen.csv");
+        const size_t rows = std::count(sessions.begin(), sessions.end(), '\n') - 1;
+        EXPECT_EQ(rows, Read_Whole(shape) ? 1u : 0u);
+        EXPECT_EQ(sessions.find(";ja;") != std::string::npos, shape == Huge);
+        EXPECT_EQ(m_Dir.Read("klasse/Auswertung/simulationen.csv").size() > 10000000u, shape == Huge);
+        EXPECT_EQ(m_Dir.Read("klasse/Auswertung/reflexion.csv").size() > 10000000u, shape == Huge);
     });
 }
 

@@ -79,10 +79,52 @@ TEST(Command_Line_E2E, Keyboard_Shortcuts_Reach_The_Commands)
     EXPECT_NE(log.find("\tErstes\n", second), std::string::npos) << log;
 }
 
+TEST(Command_Line_E2E, Preview_Opens_Every_Theme_And_Records_Nothing)
+{
+    Temp_Dir dir;
+    dir.Write("sim_corvena.ini", "THEMES=kurs.ini\nDOLOG=1\nLOGFILE=log.txt\nNOTEPADFILE=notizen.txt\n");
+    dir.Write("notizen.txt", "alt");
+    dir.Write("kurs.ini", "[General]\nName=Kurs\nReflections=r.ini\n[Themes]\nName=R\n"
+                          "[Themes/A]\nName=A\nTimeOut=60\nSimulation=" CORVENA_PLUGIN_DIR "/fischlauf.so\n"
+                          "Simulation_Log=sim.log\n[Themes/B]\nName=B\nHint=B ist offen\n");
+    dir.Write("r.ini", "Logfile=antworten.txt\n[1]\nReflection=T\n");
+    Corvena_Process program(dir.Path_Str());
+    ASSERT_TRUE(program.Start({"--preview"}));
+    ASSERT_TRUE(program.Wait_For_Window("Kurs – Vorschau")) << program.Errors();
+    // B waits behind A's minimum stay for a pupil; its hint shows that it opened.
+    ASSERT_TRUE(program.Keys({"alt+Down", "alt+Down"}));
+    EXPECT_TRUE(program.Window_Exists("Hinweis", 5000));
+    ASSERT_TRUE(program.Keys({"Return"}));
+    Stop(program);
+    EXPECT_EQ(dir.Read("notizen.txt"), "alt");
+    for (const char* record : {"log.txt", "sim.log", "antworten.txt"})
+        EXPECT_FALSE(dir.Exists(record)) << record;
+}
+
+TEST(Command_Line_E2E, New_Course_Is_Clean_Opens_And_Keeps_A_Folder_In_Use)
+{
+    Temp_Dir dir;
+    std::string out = Run_Without_Display({"--new-course", dir.File_Str("Teich 7b")});
+    EXPECT_NE(out.find("sim_corvena.ini – keine Probleme gefunden.\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("Status 0\n"), std::string::npos) << out;
+    // Opened as it is, it records into the pupil's own folder named after the course.
+    Corvena_Process program(dir.Path_Str());
+    program.Set_Environment("HOME", dir.Path_Str());
+    ASSERT_TRUE(program.Start({dir.File_Str("Teich 7b/sim_corvena.ini")}));
+    EXPECT_TRUE(program.Wait_For_Window("Mein Kurs")) << program.Errors();
+    Stop(program);
+    EXPECT_EQ(dir.Read("Sim-Corvena/Teich 7b/aktivitaet.log").substr(0, 10), "Mein Kurs\n");
+
+    dir.Write("Teich 7b/themen.ini", "eigene Arbeit");
+    out = Run_Without_Display({"--new-course", dir.File_Str("Teich 7b")});
+    EXPECT_TRUE(Ends_With(out, "Status 2\n")) << out;
+    EXPECT_EQ(dir.Read("Teich 7b/themen.ini"), "eigene Arbeit");
+}
+
 TEST(Course_Check_E2E, Lists_The_Problems_Without_A_Display)
 {
     Temp_Dir dir;
-    dir.Write("kurs/sim_corvena.ini", "THEMES=themen.ini\nDOLOG=1\nLOGFILE=protokoll.log\n");
+    dir.Write("kurs/sim_corvena.ini", "THEMES=themen.ini\nDOLOG=1\nLOGFILE=../protokoll.log\n");
     dir.Write("kurs/themen.ini",
               "[General]\nName=Teich\n[Themes]\nName=Teich\nContent=start.htm\n"
               "[Themes/1_Drei_Arten]\nName=Drei Arten\nSimulation=" CORVENA_PLUGIN_DIR "/fischlauf_2.dll\n"
@@ -95,7 +137,7 @@ TEST(Course_Check_E2E, Lists_The_Problems_Without_A_Display)
                        "fischlauf_2.so\n"), std::string::npos) << out;
     EXPECT_NE(out.find("start.htm Zeile 1: Bild \"teich.png\" nicht gefunden\n"), std::string::npos) << out;
     EXPECT_TRUE(Ends_With(out, "– 2 Probleme gefunden.\nStatus 1\n")) << out;
-    EXPECT_FALSE(dir.Exists("kurs/protokoll.log"));
+    EXPECT_FALSE(dir.Exists("protokoll.log"));
 
     out = Run_Without_Display({"--check", CORVENA_STAGE_DIR "/sim_corvena.ini"});
     EXPECT_TRUE(Ends_With(out, "keine Probleme gefunden.\nStatus 0\n")) << out;
@@ -103,4 +145,17 @@ TEST(Course_Check_E2E, Lists_The_Problems_Without_A_Display)
     out = Run_Without_Display({"--help"});
     EXPECT_TRUE(out.find("--check DATEI") != std::string::npos && Ends_With(out, "Status 0\n")) << out;
     EXPECT_FALSE(Ends_With(Run_Without_Display({"--gibt-es-nicht"}), "Status 0\n"));
+}
+
+TEST(Class_Report_E2E, Writes_The_Report_Without_A_Display)
+{
+    Temp_Dir dir;
+    dir.Write("klasse/anna/aktivitaet.log", "Teich\nAufzeichung der Aktivit\xE4ten\nDatum: 2026-12-07\n"
+                                            "Uhrzeit\tDauer\tAktivtit\xE4t\n08:00:00\t00:00:00\tAufzeichnung gestartet\n");
+    const std::string out = Run_Without_Display({"--report", dir.File_Str("klasse")});
+    EXPECT_TRUE(Ends_With(out, "(Schüler: 1, Sitzungen: 1, übergangene Dateien: 0, davon nicht lesbar: 0).\nStatus 0\n"))
+        << out;
+    for (const char* chart : {"zeit_themen.png", "selbsttest.png"})
+        EXPECT_EQ(dir.Read(std::string("klasse/Auswertung/") + chart).substr(1, 3), "PNG") << chart;
+    EXPECT_TRUE(Ends_With(Run_Without_Display({"--report", dir.File_Str("fehlt")}), "Status 2\n"));
 }

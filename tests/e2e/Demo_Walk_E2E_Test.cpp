@@ -109,7 +109,7 @@ TEST(Demo_Walk, From_The_First_Theme_To_The_Glossary_And_Every_Record)
     ASSERT_TRUE(Poll_Until(3000, [&] {
         return home.Read(records + "hecht_rotfeder.log").find("\tTime\t201.000000\n") != std::string::npos;
     }));
-    for (const char* theme : {"Eine dritte Art", "Abschluss", "Lexikon"})
+    for (const char* theme : {"Eine dritte Art", "Algenbl\xFCte", "Abschluss", "Lexikon"})
         ASSERT_TRUE(next(theme));
     ASSERT_TRUE(program.Keys({"alt+Left"}));
     ASSERT_TRUE(Poll_Until(3000, [&] { return Count(log(), "\tAbschluss\n") == 2; })) << log();
@@ -161,7 +161,7 @@ TEST(Demo_Walk, From_The_First_Theme_To_The_Glossary_And_Every_Record)
                              "\tSelbsttest \xFC" "berpr\xFC" "fen (", "\tSelbsttest, falsche Antwort: ",
                              "\tKapazit\xE4t des Teiches\n", "\tRotfedern allein\n", "\tR\xE4uber und Beute\n",
                              "\tHecht und Rotfeder\n", "\tHecht und Rotfeder - Simulation\n", "\tEine dritte Art\n",
-                             "\tAbschluss\n", "\tLexikon\n", "\tAbschluss\n", "\tSelbsttest gestartet\n",
+                             "\tAlgenbl\xFCte\n", "\tAbschluss\n", "\tLexikon\n", "\tAbschluss\n", "\tSelbsttest gestartet\n",
                              "\tSelbsttest abgebrochen\n", "\tReflektionshilfe ge\xF6" "ffnet\n", "\tAufzeichnung beendet\n"})
     {
         at = activity.find(line, at);
@@ -216,4 +216,7 @@ TEST(Installed, Starts_On_The_Demo_Course_And_Records_In_The_Pupils_Folder)
     for (const auto& icon : fs::directory_iterator(fs::path(CORVENA_STAGE_DIR) / "icons"))
         EXPECT_TRUE(fs::exists(std::string(prefix) + "/lib/sim-corvena/icons/" + icon.path().filename().string()))
             << icon.path();
+    // The plankton's window was made: its plug-in loaded in the installed program.
+    const std::string plankton = home.Read("Sim-Corvena/algenbluete.log");
+    EXPECT_EQ(plankton.rfind("Aufzeichung der Aktivit\xE4ten\n", 0), 0u) << plankton;
 }

@@ -36,12 +36,14 @@ class Session_End : public testing::TestWithParam<int>
 {
 };
 
-TEST_P(Session_End, Signal_Ends_Like_A_Confirmed_Close_And_Saves_The_Notes)
+TEST_P(Session_End, Signal_Ends_Like_A_Confirmed_Close_Saves_The_Notes_And_Aborts_The_Self_Test)
 {
     Temp_Dir dir;
     dir.Write("sim_corvena.ini",
               "THEMES=kurs/themen.ini\nDOLOG=1\nLOGFILE=log.txt\nNOTEPADSHOW=1\nNOTEPADFILE=notizen.txt\n");
-    dir.Write("kurs/themen.ini", "[General]\nName=Testkurs\n[Themes]\nName=Teich\n[Themes/A]\nName=Ufer\n");
+    dir.Write("kurs/themen.ini", "[General]\nName=Testkurs\nSelftest=test.ini\nSelftest_Time=4\n"
+                                 "[Themes]\nName=Teich\n[Themes/A]\nName=Ufer\n");
+    dir.Write("kurs/test.ini", "[1]\nQuestion=Eins\n[1/Answers]\na=1:Ja\n[2]\nQuestion=Zwei\n[2/Answers]\na=1:Ja\n");
     Corvena_Process program(dir.Path_Str());
     ASSERT_TRUE(program.Start());
     ASSERT_TRUE(program.Wait_For_Window("Testkurs")) << program.Errors();
@@ -57,9 +59,14 @@ TEST_P(Session_End, Signal_Ends_Like_A_Confirmed_Close_And_Saves_The_Notes)
     ASSERT_TRUE(program.Keys({"alt+Down"}));
     ASSERT_TRUE(Poll_Until(5000, [&] { return dir.Read("log.txt").find("\tUfer\n") != std::string::npos; }))
         << dir.Read("log.txt");
+    // The self-test tool, "Weiter" of the screen-filling dialog; the signal comes while question 2's clock runs.
+    ASSERT_TRUE(program.Click(383, 51) && program.Wait_For_Window("Selbsttest") && program.Click(1504, 34));
+    ASSERT_TRUE(Poll_Until(5000, [&] { return dir.Read("log.txt").find("Eins") != std::string::npos; }));
     Stop(program, GetParam());
     EXPECT_LT(program.Stop_Seconds(), 2.0);
     EXPECT_EQ(dir.Read("notizen.txt"), "Hechte jagen Rotfedern");
+    Expect_In_Order(dir.Read("log.txt"), {"Eins", "\tSelbsttest abgebrochen\n", "\tAufzeichnung beendet\n"});
+    EXPECT_EQ(dir.Read("log.txt").find("Zwei"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, Session_End, testing::Values(SIGTERM, SIGINT, SIGHUP),

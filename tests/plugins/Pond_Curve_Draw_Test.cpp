@@ -5,6 +5,7 @@
 #include "bench/Literal_Pond_Draw.h"
 #include "plugins/pond/Pond_Draw.h"
 #include "plugins/pond/Pond_Model.h"
+#include "tirsal/Draw.h"
 
 #include <cmath>
 #include <functional>
@@ -63,7 +64,7 @@ TEST(Pond_Curve_Draw, The_Polyline_Inks_The_Pixels_Of_The_Literal_Drawing)
         {
             SCOPED_TRACE(std::string(curve.first) + " width " + std::to_string(width));
             const wxColour pen = width == 2 ? wxColour(0, 0, 255) : wxColour(204, 204, 255);
-            const wxImage fast = Draw(Draw_Pond_Curve, curve.second, width, pen);
+            const wxImage fast = Draw(Draw_Curve, curve.second, width, pen);
             const wxImage literal = Draw(Draw_Pond_Curve_Literal, curve.second, width, pen);
             // Exactly the same pixels are inked; where segments overlap, the
             // literal drawing shades the soft edge a little darker (it lays

@@ -1,9 +1,7 @@
 // The pond code without a window: the numbers of a run, the habitat
-// scenarios, the clamps at zero, absurd inputs, curve limits, CSV cells.
+// scenarios, the clamps at zero, absurd inputs; the plankton's days.
 
-#include "common/Csv_Cells.h"
-#include "plugins/pond/Plot_Geometry.h"
-#include "plugins/pond/Pond_Export.h"
+#include "plugins/algen/Algen_Model.h"
 #include "plugins/pond/Pond_Model.h"
 
 #include <cmath>
@@ -14,7 +12,6 @@ namespace
 {
     const Pond_Parameters Defaults = {0.08, 0.2, 200, 20, 1000};
     const Pond3_Parameters Defaults3 = {0.08, 0.06, 0.2, 200, 100, 20, 1000};
-    const double NaN = std::numeric_limits<double>::quiet_NaN();
 
     Pond_Series Run_Pond(const Pond_Parameters& p, int predation, int n = 200, int scenario = 0)
     {
@@ -107,35 +104,24 @@ TEST(Pond_Model, Populations_Stop_At_Zero)
         EXPECT_TRUE(huge3.Rudd[i] >= 0 && huge3.Carp[i] >= 0 && huge3.Pike[i] >= 0) << i;
 }
 
-TEST(Plot_Geometry, Curve_Points_Are_Limited_Before_They_Become_Int)
+TEST(Algen_Model, Euler_Steps_Give_The_Check_Numbers_And_Keep_The_Nitrogen)
 {
-    // 380 pixels for 1500 units on a plot whose bottom is at 380; below it a
-    // point stops at lowest, 10 pixels under the window, also on plots
-    // taller than 1000 pixels.
-    const double sy = 380.0 / 1500, inf = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(Pond_Curve_Y(380, sy, 1000, 410), 380 - 253);
-    EXPECT_EQ(Pond_Curve_Y(380, sy, 1501, 410), 0);  // row 0 is still inside
-    EXPECT_EQ(Pond_Curve_Y(380, sy, 1600, 410), -10);
-    EXPECT_EQ(Pond_Curve_Y(380, sy, inf, 410), -10);
-    EXPECT_EQ(Pond_Curve_Y(380, sy, NaN, 410), -10);
-    EXPECT_EQ(Pond_Curve_Y(380, sy, -1e300, 410), 410);
-    EXPECT_EQ(Pond_Curve_Y(1180, 1.0, 0, 1210), 1180);
-    EXPECT_EQ(Pond_Curve_Y(1180, 1.0, -200, 1210), 1210);
-}
-
-TEST(Pond_Csv, Odd_Values_And_Titles_Keep_Every_Row_Intact)
-{
-    EXPECT_EQ(Csv_Number(1234567.5), "1234567,500000");
-    EXPECT_EQ(Csv_Number(-0.25), "-0,250000");
-    EXPECT_EQ(Csv_Number(1e300).find_first_of(".e"), std::string::npos);
-    EXPECT_EQ(Csv_Number(std::numeric_limits<double>::infinity()), "");
-
-    // X_NAME comes from a course: a quote, a semicolon, a line feed and
-    // characters beyond Windows-1252 neither split nor end the header. A
-    // series shorter than the plot leaves its cells empty.
-    const std::vector<double> two = {1, 2}, three = {1, 2, 3};
-    const wxString title = wxString::FromUTF8("Zeit \"t\"; Monate\n€\u2192");
-    EXPECT_EQ(Pond_Values_Csv(title, 0.5, 3, {{wxString::FromUTF8("Kapazität"), &three, &two}}),
-              "\"Zeit \"\"t\"\"; Monate\n\x80?\";Kapazit\xE4t;Kapazit\xE4t (Ausgangsfunktion)\n"
-              "0;1,000000;1,000000\n0,5;2,000000;2,000000\n1;3,000000;\n");
+    Algae_Parameters p;
+    Algae_Series s;
+    Algae_Run(s, p, 100);
+    ASSERT_EQ(s.P.size(), 101u);
+    const struct { int day; double N, P, Z; } days[] = {
+        {0, 3, 1, 1}, {1, 2.122859368, 1.1992811786, 1.6778594534}, {10, 4.3695053402, 0.0007725374, 0.6297221224}};
+    for (const auto& d : days)
+    {
+        EXPECT_NEAR(s.N[d.day], d.N, 1e-10) << d.day;
+        EXPECT_NEAR(s.P[d.day], d.P, 1e-10) << d.day;
+        EXPECT_NEAR(s.Z[d.day], d.Z, 1e-10) << d.day;
+    }
+    // Without input the nitrogen only moves between the three.
+    for (int day = 0; day <= 100; day++)
+        EXPECT_NEAR(s.N[day] + s.P[day] + s.Z[day], 5.0, 1e-9) << day;
+    p.Input = 0.1;
+    Algae_Run(s, p, 50);
+    EXPECT_NEAR(s.P.back(), 9.342372, 5e-7);
 }

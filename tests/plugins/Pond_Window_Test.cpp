@@ -1,12 +1,14 @@
-// The windows of both pond modules as the host gets them: made by the entry
+// The windows of the pond modules as the host gets them: made by the entry
 // point, driven by the events their controls send, read through their
-// plots, and their export menu with the files and log lines it leaves.
+// plots, and their export menu with the files and log lines it leaves. The
+// plankton module, built against the installed framework alone, is read only
+// through what it shows and saves.
 
 #include "plugins/fischlauf/CSim_Pond.h"
 #include "plugins/fischlauf/CSim_Pond_Plot.h"
 #include "plugins/fischlauf_2/CSim_Pond3_Plot.h"
 #include "plugins/pond/Pond_Draw.h"
-#include "plugins/pond/Pond_Export_Menu.h"
+#include "tirsal/Plot_Export.h"
 
 #include "simframe/src/Tirsal_Testing.h"
 #include "tests/support/Frame_Fixture.h"
@@ -14,6 +16,7 @@
 
 #include <charconv>
 #include <cstring>
+#include <sstream>
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
@@ -27,7 +30,7 @@
 
 namespace
 {
-    enum Module { FISCHLAUF, FISCHLAUF_2 };
+    enum Module { FISCHLAUF, FISCHLAUF_2, ALGEN, MODULES };
 
     // Windows of both modules in a shown frame, deleted before the modules
     // are unloaded; the log clock stands at 10:00 on 5 March 2024.
@@ -41,6 +44,7 @@ namespace
             m_pFrame->Show();
             ASSERT_TRUE(m_Modules[FISCHLAUF].Load(FISCHLAUF_PLUGIN, wxDL_NOW));
             ASSERT_TRUE(m_Modules[FISCHLAUF_2].Load(FISCHLAUF_2_PLUGIN, wxDL_NOW));
+            ASSERT_TRUE(m_Modules[ALGEN].Load(CORVENA_PLUGIN_DIR "/algen.so", wxDL_NOW));
         }
 
         void TearDown() override
@@ -84,7 +88,7 @@ namespace
         const std::string Log_Header =
             "Aufzeichung der Aktivit\xE4ten\nDatum: 2024-03-05\nUhrzeit\tAktivtit\xE4t\tWert\n\n";
         wxFrame* m_pFrame = new wxFrame(nullptr, wxID_ANY, "Thema", wxDefaultPosition, wxSize(1100, 800));
-        wxDynamicLibrary m_Modules[2];
+        wxDynamicLibrary m_Modules[MODULES];
         std::vector<CSim_Window*> m_Windows;
         Temp_Dir m_Dir;
     };
@@ -405,6 +409,49 @@ TEST_F(Pond_Window, Absurd_Options_Neither_Crash_Nor_Hang)
     }
 }
 
+TEST_F(Pond_Window, A_Time_Span_Beyond_The_Longest_Series_Shows_And_Logs_The_Span_Used)
+{
+    const char* options = "TIME_MAX=200000;TIME=150000";
+    CSim_Window* pond3 = Make(FISCHLAUF_2, options, false);
+    CSim_Window* window = Make(FISCHLAUF, options);
+    ASSERT_TRUE(pond3 && window && window->Set_Log_File(m_Dir.File("teich.txt")));
+    EXPECT_EQ(All<CSim_SpinCtrl>(pond3)[TIME]->GetValue(), Pond_Max_Steps);
+    CSim_SpinCtrl* time = Spin(window, ID_POND_TIME);
+    EXPECT_EQ(time->GetValue(), Pond_Max_Steps);
+    Spin_To(time, 150000);
+    EXPECT_EQ(Plot(window)->Get_Steps(), Pond_Max_Steps);
+    Destroy(window);
+    EXPECT_EQ(m_Dir.Read("teich.txt"), Log_Header + "10:00:05\tTime\t100000.000000\n");
+}
+
+TEST_F(Pond_Window, Fertiliser_Feeds_The_Algae_And_Is_Logged_With_The_Rate_Used)
+{
+    CSim_Window* window = Make(ALGEN, "");
+    ASSERT_TRUE(window && window->Set_Log_File(m_Dir.File("algen.txt")));
+    const std::vector<CSim_SpinCtrl*> spins = All<CSim_SpinCtrl>(window);
+    ASSERT_EQ(spins.size(), 5u);  // time span, three start values, fertiliser
+    Spin_To(spins[4], 10);
+    wxTEST_DIALOG(Command(Find<wxPanel>(window), PLOT_EXPORT_VALUES),
+                  wxExpectModal<wxFileDialog>(m_Dir.File("algen.csv")));
+    // On day 50 the algae of the fertilised pond stand at 9.342372, those of
+    // the reference run, without fertiliser, do not.
+    const std::string csv = m_Dir.Read("algen.csv");
+    const size_t day = csv.find("\n50;");
+    ASSERT_EQ(csv.substr(0, csv.find('\n')), "Zeit [Tage];N\xE4hrstoffe;Algen;Wasserfl\xF6he;N\xE4hrstoffe (Ausgangsfunktion);"
+                                             "Algen (Ausgangsfunktion);Wasserfl\xF6he (Ausgangsfunktion)");
+    ASSERT_NE(day, std::string::npos);
+    std::vector<std::string> cells;
+    std::istringstream row(csv.substr(day + 1, csv.find('\n', day + 1) - day - 1));
+    for (std::string cell; std::getline(row, cell, ';');)
+        cells.push_back(cell);
+    ASSERT_EQ(cells.size(), 7u);
+    EXPECT_EQ(cells[2], "9,342372");
+    EXPECT_NE(cells[5], cells[2]);
+    Destroy(window);
+    EXPECT_EQ(m_Dir.Read("algen.txt"),
+              Log_Header + "10:00:05\tInput\t0.100000\n" + Export_Line("10:00:05", "Export Werte", "algen.csv"));
+}
+
 TEST_F(Pond_Window, Series_Are_Resized_Only_For_A_New_Number_Of_Steps)
 {
     CSim_Pond_Plot* plot = Plot(Make(FISCHLAUF, ""));
@@ -491,7 +538,7 @@ TEST_F(Pond_Window, Values_Read_Back_As_Both_Runs_And_Only_Written_Files_Are_Log
     ASSERT_TRUE(window && window->Set_Log_File(m_Dir.File("teich.txt")));
     CSim_Pond_Plot* plot = Plot(window);
     Spin_To(Spin(window, ID_POND_RF_GROW), 12);
-    wxTEST_DIALOG(Command(plot, ID_POND_EXPORT_VALUES), wxExpectModal<wxFileDialog>(m_Dir.File("werte")));
+    wxTEST_DIALOG(Command(plot, PLOT_EXPORT_VALUES), wxExpectModal<wxFileDialog>(m_Dir.File("werte")));
     const Pond_Series& c = plot->Get_Current_Series();
     const Pond_Series& r = plot->Get_Reference_Series();
     ASSERT_NE(c.Rudd[5], r.Rudd[5]);
@@ -501,10 +548,10 @@ TEST_F(Pond_Window, Values_Read_Back_As_Both_Runs_And_Only_Written_Files_Are_Log
 
     // Cancelled, or a folder that cannot be made (a file is in its place):
     // nothing written, nothing logged.
-    wxTEST_DIALOG(Command(plot, ID_POND_EXPORT_IMAGE), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
+    wxTEST_DIALOG(Command(plot, PLOT_EXPORT_IMAGE), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
     m_Dir.Write("datei", "x");
     wxString message;
-    wxTEST_DIALOG(Command(plot, ID_POND_EXPORT_IMAGE), wxExpectModal<wxFileDialog>(m_Dir.File("datei/bild.png")),
+    wxTEST_DIALOG(Command(plot, PLOT_EXPORT_IMAGE), wxExpectModal<wxFileDialog>(m_Dir.File("datei/bild.png")),
                   Expect_Message(wxOK, &message));
     EXPECT_EQ(message, "Die Datei " + m_Dir.File("datei/bild.png") + " konnte nicht gespeichert werden.");
     Destroy(window);
@@ -518,7 +565,7 @@ TEST_F(Pond_Window, Three_Species_Export_Carp_Too_And_Log_Only_The_Exports)
     ASSERT_TRUE(window && window->Set_Log_File(m_Dir.File("drei.txt")));
     CSim_Pond3_Plot* plot = Plot3(window);
     Spin_To(All<CSim_SpinCtrl>(window)[KA_START], 60);
-    wxTEST_DIALOG(Command(plot, ID_POND_EXPORT_VALUES), wxExpectModal<wxFileDialog>(m_Dir.File("drei.csv")));
+    wxTEST_DIALOG(Command(plot, PLOT_EXPORT_VALUES), wxExpectModal<wxFileDialog>(m_Dir.File("drei.csv")));
     const Pond3_Series& c = plot->Get_Current_Series();
     const Pond3_Series& r = plot->Get_Reference_Series();
     ASSERT_TRUE(c.Carp[0] == 60 && r.Carp[0] == 150);
@@ -527,7 +574,7 @@ TEST_F(Pond_Window, Three_Species_Export_Carp_Too_And_Log_Only_The_Exports)
                      "Rotfedern (Ausgangsfunktion);Karpfen (Ausgangsfunktion);Hechte (Ausgangsfunktion)",
                      {&c.Capacity, &c.Rudd, &c.Carp, &c.Pike, &r.Capacity, &r.Rudd, &r.Carp, &r.Pike}));
     Wait();
-    wxTEST_DIALOG(Command(plot, ID_POND_EXPORT_IMAGE), wxExpectModal<wxFileDialog>(m_Dir.File("drei.png")));
+    wxTEST_DIALOG(Command(plot, PLOT_EXPORT_IMAGE), wxExpectModal<wxFileDialog>(m_Dir.File("drei.png")));
     Expect_Picture(plot, m_Dir.File("drei.png"));
     Destroy(window);
     EXPECT_EQ(m_Dir.Read("drei.txt"), Log_Header + Export_Line("10:00:05", "Export Werte", "drei.csv") +

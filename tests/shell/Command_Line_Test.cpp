@@ -38,5 +38,16 @@ TEST(Command_Line, Tells_Start_Files_From_Theme_Files)
     EXPECT_EQ(Parse({"--check", "b/start.ini"}).What, Command_Line::Check);
     EXPECT_EQ(Parse({"--check", "b/start.ini"}).Path, dir.File("b/start.ini"));
     EXPECT_EQ(Parse({"b/kurs.ini", "b/start.ini"}).What, Command_Line::Error);
+    Command_Line preview = Parse({"--preview", "b/start.ini"});
+    EXPECT_TRUE(preview.What == Command_Line::Run && preview.bPreview);
+    EXPECT_EQ(preview.Start_File, dir.File("b/start.ini"));
+    Command_Line report = Parse({"--report", "--out", "aus", "klasse", "--course", "b/kurs.ini"});
+    EXPECT_EQ(report.What, Command_Line::Report);
+    EXPECT_EQ(report.Path + "|" + report.Out + "|" + report.Course,
+              dir.File("klasse") + "|" + dir.File("aus") + "|" + dir.File("b/kurs.ini"));
+    EXPECT_EQ(Parse({"--report"}).What, Command_Line::Report);
+    for (const std::vector<wxString>& bad : {std::vector<wxString>{"--report", "a", "b"}, {"--report", "--out"},
+                                              {"--report", "--out", "a", "--out", "b"}, {"--report", "--kurs", "a"}})
+        EXPECT_EQ(Parse(bad).What, Command_Line::Error) << bad.back();
     ASSERT_EQ(chdir(old), 0);
 }

@@ -3,11 +3,14 @@
 // in the course otherwise only shows in front of a class.
 
 #include "activities/CSim_Glossar.h"
+#include "activities/CSim_Reflections.h"
+#include "activities/CSim_Selftest.h"
 #include "shell/CSim_Frame.h"
 #include "shell/CSim_Theme.h"
 #include "shell/CSim_Themes.h"
 #include "shell/Icon_Art_Provider.h"
 #include "tests/support/Frame_Fixture.h"
+#include "tests/support/Gui_Helpers.h"
 #include "tests/support/Html_Inspection.h"
 
 #include <cstdlib>
@@ -81,8 +84,8 @@ TEST_F(Demo_Course_Window, Every_Theme_Loads_And_Every_Link_Leads_Somewhere)
     CSim_Themes* themes = m_pFrame->Get_Themes();
     ASSERT_TRUE(themes->Get_Glossar() && themes->Get_Selftest() && themes->Get_Reflections());
     Check_Theme(themes->Get_Root());
-    EXPECT_EQ(m_nSimulations, 3);
-    EXPECT_EQ(m_nExercises, 4);
+    EXPECT_EQ(m_nSimulations, 4);
+    EXPECT_EQ(m_nExercises, 5);
     EXPECT_GE(m_nGlossary_Links, 20);
     // The glossary's own pages link among themselves.
     for (size_t i = 0; i < themes->Get_Glossar()->GetPageCount(); i++)
@@ -153,4 +156,50 @@ TEST_F(Demo_Course_Window, Every_Icon_Is_Drawn_For_The_Program_And_Greyed_When_D
     }
     Destroy_Frame();
     wxArtProvider::Delete(provider);
+}
+
+// On the screens of small school laptops every control of every page and
+// dialog can be brought into view, in the window as the program shows it:
+// each page of every theme and of the glossary, the self-test from its start
+// through every question, and the reflection aid.
+TEST_F(Demo_Course_Window, Every_Control_Can_Be_Reached_On_Small_Screens)
+{
+    Write_Ini("THEMES=" CORVENA_STAGE_DIR "/course/themen.ini\nDOLOG=0\n");
+    Make_Frame();
+    CSim_Selftest* selftest = m_pFrame->Get_Themes()->Get_Selftest();
+    CSim_Reflections* reflections = m_pFrame->Get_Themes()->Get_Reflections();
+    for (const wxSize& size : {wxSize(800, 600), wxSize(1024, 600), wxSize(1280, 720)})
+    {
+        const wxRect screen(size);
+        auto expect_reachable = [&](wxWindow* window, const wxString& what) {
+            Process_Events();
+            EXPECT_EQ(Unreachable_Windows(window, screen).utf8_string(), "")
+                << size.x << "x" << size.y << " " << what.utf8_string();
+        };
+        m_pFrame->SetSize(screen);
+        for (wxWindow* page : m_pFrame->Get_Pages())
+        {
+            for (wxWindow* other : m_pFrame->Get_Pages())
+                m_pFrame->Get_Manager().GetPane(other).Show(other == page);
+            m_pFrame->Get_Manager().Update();
+            wxAuiNotebook* book = dynamic_cast<wxAuiNotebook*>(page);
+            for (size_t i = 0; i < book->GetPageCount(); i++)
+            {
+                book->SetSelection(i);
+                expect_reachable(m_pFrame, book->GetPageText(i));
+            }
+        }
+        selftest->SetSize(screen);
+        Run_Modal(selftest, [&] {
+            wxTEST_DIALOG(for (int question = 0; selftest->IsModal(); question++) {
+                expect_reachable(selftest, wxString::Format("Selbsttest %d", question));
+                Click_Button(selftest, "Weiter");
+            }, Expect_Message(wxOK, nullptr));
+        });
+        reflections->SetSize(screen);
+        Run_Modal(reflections, [&] {
+            expect_reachable(reflections, "Reflektionshilfe");
+            reflections->EndModal(wxID_CANCEL);
+        });
+    }
 }

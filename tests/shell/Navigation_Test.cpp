@@ -10,6 +10,7 @@
 #include "shell/Command_Ids.h"
 #include "shell/Exercise_Settings.h"
 #include "shell/Link_Launcher.h"
+#include "shell/Status_Fields.h"
 #include "tests/support/Frame_Fixture.h"
 #include "tests/support/Html_Inspection.h"
 #include "tirsal/CSim_Window.h"
@@ -30,6 +31,14 @@ namespace
                                  "[Themes/b]\nName=B\nContent=b.htm\n[Themes/A]\nName=A\nContent=a.htm\nTasks=a.txt\n";
     const wxColour s_Grey(127, 127, 127), s_Black(0, 0, 0);
     const std::string PROBE = HOST_PROBE_PLUGIN;
+
+    // A theme's hint box, answered after what happens while it is open.
+    struct Hint_Box : wxExpectModalBase<wxMessageDialog, Hint_Box>
+    {
+        explicit Hint_Box(std::function<void()> meanwhile) : Meanwhile(meanwhile) {}
+        int OnInvoked(wxMessageDialog*) const override { return Meanwhile(), wxID_OK; }
+        std::function<void()> Meanwhile;
+    };
 }
 
 class Navigation : public Frame_Fixture
@@ -95,6 +104,7 @@ protected:
     wxColour Colour(const wxString& label) { return m_pFrame->Get_Tree()->GetItemTextColour(m_Items[label]); }
     void Select(const wxString& label) { m_pFrame->Get_Tree()->SelectItem(m_Items[label]); }
     bool Timer_Running() { return m_pFrame->Get_Timer()->IsRunning(); }
+    wxString Stay() { return m_pFrame->GetStatusBar()->GetStatusText(STATUS_STAY); }
     CSim_Theme* Theme(const wxString& label) { return m_pFrame->Get_Theme(m_Items[label]); }
     wxHtmlWindow* Root_Page() { return Theme("R")->Get_Content(); }
 
@@ -121,17 +131,20 @@ TEST_F(Navigation, Timed_Theme_Keeps_Its_Successor_Locked_Until_Served)
     EXPECT_EQ(Selected(), "R");
     Command(ID_NEXT_THEME);
     EXPECT_EQ(Selected(), "A");
+    EXPECT_EQ(Stay(), L"Nächstes Thema in 0:10");
     // Its page is laid out as it is shown, not only when asked for.
     EXPECT_NE(Page_Text(dynamic_cast<wxHtmlWindow*>(Theme("A")->GetPage(0))), "");
     for (int second = 1; second < 10; second++)
     {
         Tick();
         EXPECT_FALSE(Is_Enabled(ID_NEXT_THEME)) << second;
+        EXPECT_EQ(Stay(), wxString::Format(L"Nächstes Thema in 0:%02d", 10 - second));
     }
     Command(ID_NEXT_THEME);
     EXPECT_EQ(Selected(), "A");
     Tick();
     EXPECT_FALSE(Timer_Running());
+    EXPECT_EQ(Stay(), L"Nächstes Thema frei");
     EXPECT_EQ(Colour("B"), s_Black);
     EXPECT_TRUE(Is_Enabled(ID_NEXT_THEME));
     EXPECT_FALSE(Is_Enabled(ID_REFLECTIONS));
@@ -145,23 +158,37 @@ TEST_F(Navigation, Timed_Theme_Keeps_Its_Successor_Locked_Until_Served)
     // Served once, a time-out stays served.
     Select("A");
     EXPECT_FALSE(Timer_Running());
+    EXPECT_EQ(Stay(), "");
 }
 
 TEST_F(Navigation, Leaving_A_Timed_Theme_Early_Does_Not_Unlock_Its_Successor)
 {
-    Start("[Themes/A]\nTimeOut=10\n");
+    Start("[Themes/A]\nTimeOut=10\n[Themes/c]\nName=C\nTimeOut=5\nHint=Lies.\n[Themes/d]\nName=D\n");
     Select("A");
-    Tick(3);
-    Command(ID_PREV_THEME);
-    Tick();
-    EXPECT_FALSE(Timer_Running());
+    Tick(8);
+    // Ticks while C's hint box is open count for neither A nor C.
+    wxTEST_DIALOG(Select("C"), Hint_Box([this] { Tick(3); }));
+    Tick(4);
+    EXPECT_TRUE(m_pFrame->Is_Locked(m_Items["D"]));
     EXPECT_EQ(Colour("B"), s_Grey);
     // Coming back starts the count from zero.
     Select("A");
+    EXPECT_EQ(Stay(), L"Von vorn: Nächstes Thema in 0:10");
     Tick(9);
     EXPECT_TRUE(m_pFrame->Is_Locked(m_Items["B"]));
     Tick();
     EXPECT_FALSE(m_pFrame->Is_Locked(m_Items["B"]));
+}
+
+TEST_F(Navigation, Colours_Follow_The_Locks_In_A_Nested_Course)
+{
+    Start("[Themes/A/x]\nName=X\nTimeOut=3\n[Themes/A/x/y]\nName=Y\n");
+    Select("A");
+    Command(ID_NEXT_THEME);
+    EXPECT_TRUE(m_pFrame->Is_Locked(m_Items["B"]));
+    Tick(3);
+    EXPECT_FALSE(m_pFrame->Is_Locked(m_Items["B"]));
+    EXPECT_EQ(Colour("B"), s_Black);
 }
 
 TEST_F(Navigation, Back_And_Forward_Keys_Follow_The_History)
@@ -222,13 +249,15 @@ TEST_F(Navigation, Links_Open_Glossary_Pages_Registered_Programs_Or_The_Browser)
     EXPECT_EQ(log.Freq('\n'), 3);
     EXPECT_TRUE(log.Contains("\tURL-Aufruf: unterlagen/blatt2.ctest\n"));
     EXPECT_TRUE(log.EndsWith("\tURL-Aufruf: https://www.example.org/teich\n"));
+    Click_Link(Root_Page(), "https://www.example.ctest");  // a web address, not a file of that type
+    EXPECT_EQ(m_Launched.back().What, Link_Launch::Browser);
 }
 
 TEST_F(Navigation, Activity_Log_File_Byte_For_Byte)
 {
     Clock::Set(wxDateTime(2, wxDateTime::Mar, 2026, 8, 0, 0));
     m_Dir.Write("log/aktivitaet.log", "alter Inhalt");
-    Start("", "DOLOG=1\nLOGFILE=log/aktivitaet.log\n");
+    Start("[Themes/b]\nSimulation=" + PROBE + "\n", "DOLOG=1\nLOGFILE=log/aktivitaet.log\n");
     const std::string header = "Teichkurs f\xFCr Anf\xE4nger\nAufzeichung der Aktivit\xE4ten\nDatum: 2026-03-02\n"
                                "Uhrzeit\tDauer\tAktivtit\xE4t\n08:00:00\t00:00:00\tAufzeichnung gestartet\n";
     // The file grows with the log, so a crash keeps what was recorded.
@@ -238,9 +267,9 @@ TEST_F(Navigation, Activity_Log_File_Byte_For_Byte)
     Clock::Advance(wxTimeSpan::Seconds(75));
     Select("B");
     Clock::Advance(wxTimeSpan::Seconds(5));
-    Select("Lexikon");
+    Click_Link(Theme("B")->Get_Content(), "glossar://h");  // on a theme with two tabs
     Clock::Advance(wxTimeSpan::Seconds(2));
-    m_pFrame->Get_Themes()->Get_Glossar()->SetSelection(1);
+    m_pFrame->Get_Themes()->Get_Glossar()->SetSelection(0);
     Clock::Advance(wxTimeSpan::Seconds(3));
     Click_Link(m_pFrame->Get_Tasks(), "https://www.example.org/");
     Clock::Advance(wxTimeSpan::Hours(25));
@@ -248,7 +277,8 @@ TEST_F(Navigation, Activity_Log_File_Byte_For_Byte)
     EXPECT_EQ(m_Dir.Read("log/aktivitaet.log"), header + "08:00:10\t00:00:10\tA\n"
                                                          "08:01:25\t00:01:15\tB\n"
                                                          "08:01:30\t00:00:05\tLexikon\n"
-                                                         "08:01:32\t00:00:02\tLexikon - H\n"
+                                                         "08:01:30\t00:00:00\tLexikon - H\n"
+                                                         "08:01:32\t00:00:02\tLexikon - A\n"
                                                          "08:01:35\t00:00:03\tURL-Aufruf: https://www.example.org/\n"
                                                          "09:01:35\t25:00:00\tAufzeichnung beendet\n");
 }
@@ -340,7 +370,11 @@ TEST_F(Host, Plugins_That_Give_No_Window_Add_No_Page)
 TEST_F(Host, A_Course_Written_For_Windows_Finds_The_Plugin_Of_This_Platform)
 {
     m_Dir.Make_Dir("kurs/plugins");
-    ASSERT_TRUE(wxCopyFile(HOST_PROBE_PLUGIN, m_Dir.File("kurs/plugins/teich.so")));
-    Start("[Themes/A]\nSimulation=plugins\\teich.dll\n");
+    // The Windows library came along (A), or it did not (C).
+    for (const char* plugin : {"teich.so", "nur.so"})
+        ASSERT_TRUE(wxCopyFile(HOST_PROBE_PLUGIN, m_Dir.File(wxString("kurs/plugins/") + plugin)));
+    m_Dir.Write("kurs/plugins/teich.dll", "MZ\x90 eine Bibliothek f\xFCr Windows\n");
+    Start("[Themes/A]\nSimulation=plugins\\teich.dll\n[Themes/c]\nName=C\nSimulation=plugins/nur.dll\n");
     EXPECT_NE(Theme("A")->Get_Simulation(), nullptr);
+    EXPECT_NE(Theme("C")->Get_Simulation(), nullptr);
 }

@@ -1,7 +1,7 @@
 # Fails unless a library exports exactly what crosses its boundary.
-#   cmake -DNM=nm -DLIBRARY=path -DKIND=framework|plugin [-DEXTRA=name] -P Check_Exports.cmake
+#   cmake -DNM=nm -DLIBRARY=path -DKIND=framework|plugin [-DEXTRA=name,name] -P Check_Exports.cmake
 # The framework exports its classes and free functions (and the test hooks);
-# a plug-in exports only its entry point, and the function EXTRA when given.
+# a plug-in exports only its entry point, and the functions EXTRA when given.
 execute_process(COMMAND ${NM} -D --defined-only -C ${LIBRARY}
                 OUTPUT_VARIABLE listing RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
@@ -10,7 +10,7 @@ endif()
 
 set(linker "^(_edata|_end|__bss_start|_init|_fini)$")
 if(KIND STREQUAL "framework")
-  set(allowed "^((CSim_Window|CSim_Slider|CSim_SpinCtrl)::|(typeinfo|typeinfo name|vtable) for (CSim_Window|CSim_Slider|CSim_SpinCtrl)$|non-virtual thunk to CSim_Window::|Draw_Text\\(|Draw_Ruler\\(|Tirsal_)")
+  set(allowed "^((CSim_Window|CSim_Slider|CSim_SpinCtrl)::|(typeinfo|typeinfo name|vtable) for (CSim_Window|CSim_Slider|CSim_SpinCtrl)$|non-virtual thunk to CSim_Window::|(Draw_Text|Draw_Ruler|Draw_Curve|Plot_Values_Csv|Plot_Picture_Png|Add_Plot_Export)(\\[abi:cxx11\\])?\\(|Tirsal_)")
   set(required
     "CSim_Window::CSim_Window(wxWindow*, wxString const&)"
     "CSim_Window::Log_Activity(wxString const&, wxString const&)"
@@ -19,13 +19,18 @@ if(KIND STREQUAL "framework")
     "CSim_Slider::Get_Value() const"
     "CSim_SpinCtrl::Set_Value(double)"
     "Draw_Ruler(wxDC&, wxRect const&, bool, double, double, bool, int, wxColour const&)"
-    "Draw_Text(wxDC&, int, int, int, double, wxString const&)")
+    "Draw_Text(wxDC&, int, int, int, double, wxString const&)"
+    "Draw_Curve(wxDC&, wxRect const&, int, std::vector<double, std::allocator<double> > const&, int, double, double)"
+    "Plot_Values_Csv[abi:cxx11](wxString const&, double, int, std::vector<Plot_Series, std::allocator<Plot_Series> > const&)"
+    "Add_Plot_Export(wxWindow*, wxString const&, std::function<void (wxDC&)> const&, std::function<std::__cxx11::basic_string<char, std::char_traits<char>, std::allocator<char> > ()> const&)")
 else()
   set(allowed "^SIM_Get_Simulation$")
   set(required "SIM_Get_Simulation")
   if(EXTRA)
-    set(allowed "^(SIM_Get_Simulation|${EXTRA})$")
-    list(APPEND required "${EXTRA}")
+    string(REPLACE "," "|" alternatives "${EXTRA}")
+    string(REPLACE "," ";" extras "${EXTRA}")
+    set(allowed "^(SIM_Get_Simulation|${alternatives})$")
+    list(APPEND required ${extras})
   endif()
 endif()
 

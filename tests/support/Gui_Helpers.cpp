@@ -5,6 +5,7 @@
 #include <wx/button.h>
 #include <wx/dialog.h>
 #include <wx/timer.h>
+#include <wx/scrolwin.h>
 #include <wx/window.h>
 
 void Process_Events()
@@ -59,4 +60,37 @@ int Run_Modal(wxDialog* dialog, const std::function<void()>& inside, int timeout
     watchdog.Stop();
     Set_Allowed_Modal(nullptr);
     return result;
+}
+
+namespace
+{
+    // Each shown window must lie in its parent's client area, or in the
+    // virtual area of a scrolled parent; a frame's own bars in the frame.
+    wxString Unreachable_Below(wxWindow* parent)
+    {
+        wxString report;
+        for (wxWindow* child : parent->GetChildren())
+        {
+            if (!child->IsShown() || child->IsTopLevel())
+                continue;
+            wxRect rect = child->GetRect(), room(parent->GetClientSize());
+            int x_unit = 0, y_unit = 0;
+            if (wxScrollHelperBase* scrolled = dynamic_cast<wxScrollHelperBase*>(parent))
+            {
+                scrolled->GetScrollPixelsPerUnit(&x_unit, &y_unit);
+                rect.SetPosition(scrolled->CalcUnscrolledPosition(rect.GetPosition()));
+            }
+            const wxSize virtual_size = parent->GetVirtualSize();
+            room.SetSize(wxSize(x_unit ? virtual_size.x : room.width, y_unit ? virtual_size.y : room.height));
+            if (parent->IsTopLevel() ? !parent->GetScreenRect().Contains(child->GetScreenRect()) : !room.Contains(rect))
+                report << child->GetClassInfo()->GetClassName() << " \"" << child->GetLabel() << "\"\n";
+            report << Unreachable_Below(child);
+        }
+        return report;
+    }
+}
+
+wxString Unreachable_Windows(wxWindow* top, const wxRect& screen)
+{
+    return (screen.Contains(top->GetScreenRect()) ? "" : "the window leaves the screen\n") + Unreachable_Below(top);
 }

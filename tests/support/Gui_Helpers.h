@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <wx/gdicmn.h>
 #include <wx/string.h>
 
 class wxDialog;
@@ -23,3 +24,8 @@ void Set_Allowed_Modal(wxDialog* dialog);
 /// within its modal loop, and returns what ShowModal returned. A dialog
 /// still open timeout_ms after inside ran is ended and fails the test.
 int Run_Modal(wxDialog* dialog, const std::function<void()>& inside, int timeout_ms = 10000);
+
+/// What of the shown windows below top a pupil could not bring into view:
+/// each must lie inside its parent's client area, or inside the virtual area
+/// of a scrolled parent, and top itself inside screen. One line per window.
+wxString Unreachable_Windows(wxWindow* top, const wxRect& screen);

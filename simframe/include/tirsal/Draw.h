@@ -1,5 +1,6 @@
 #pragma once
 
+#include <vector>
 #include <wx/string.h>
 
 #include "tirsal/Tirsal_Export.h"
@@ -37,3 +38,16 @@ TIRSAL_API void Draw_Text(wxDC& dc, int align, int x, int y, double angle, const
 /// wide and high.
 TIRSAL_API bool Draw_Ruler(wxDC& dc, const wxRect& rect, bool horizontal, double min, double max,
                            bool ascending, int size, const wxColour& colour);
+
+/// Draws values[0 .. n-1] as one line in the device context's pen: point i
+/// at x = rect.x + trunc(i * sx), value v at y = rect's bottom - trunc(sy *
+/// v). A y below lowest (a value under the plot) is drawn at lowest, one
+/// above the device context's top edge (a value off the scale, infinity,
+/// not-a-number) at -10, so the line leaves the picture there. Of many
+/// points in one pixel column only those that shape the line are drawn: a
+/// series far longer than the plot is wide costs a few corners per column
+/// and inks the same pixels as a line from every point to the next. With n
+/// above the size of values, values.size() points are drawn; fewer than two
+/// draw nothing.
+TIRSAL_API void Draw_Curve(wxDC& dc, const wxRect& rect, int lowest, const std::vector<double>& values,
+                           int n, double sx, double sy);

@@ -1,15 +1,15 @@
-#include "plugins/pond/Plot_Geometry.h"
+#include "simframe/src/Curve_Points.h"
 
 #include <algorithm>
 #include <cmath>
 
-int Pond_Curve_X(int left, double sx, int i)
+int Curve_X(int left, double sx, int i)
 {
     // i < n and sx = width / n keep the product within the plot's width.
     return int(i * sx) + left;
 }
 
-int Pond_Curve_Y(int bottom, double sy, double v, int lowest)
+int Curve_Y(int bottom, double sy, double v, int lowest)
 {
     const double y = bottom - std::trunc(sy * v);
     if (std::isnan(y))
@@ -26,14 +26,14 @@ namespace
     // Appends p unless it repeats the last point, and drops the last point
     // when it lies on the straight way from the one before it to p: a line
     // that runs on in the same direction looks the same without the corner.
-    void Push(std::vector<Pond_Point>& points, Pond_Point p)
+    void Push(std::vector<Curve_Point>& points, Curve_Point p)
     {
         const size_t size = points.size();
         if (size > 0 && points[size - 1].x == p.x && points[size - 1].y == p.y)
             return;
         if (size > 1)
         {
-            const Pond_Point a = points[size - 2], b = points[size - 1];
+            const Curve_Point a = points[size - 2], b = points[size - 1];
             // Coordinates are pixels of the plot, so the products fit.
             const long long ux = b.x - a.x, uy = b.y - a.y, vx = p.x - b.x, vy = p.y - b.y;
             if (ux * vy == uy * vx && ux * vx + uy * vy > 0)
@@ -76,7 +76,7 @@ namespace
             }
         }
 
-        void Emit(std::vector<Pond_Point>& points) const
+        void Emit(std::vector<Curve_Point>& points) const
         {
             Push(points, {x, first});
             const bool min_first = i_min <= i_max;
@@ -87,19 +87,19 @@ namespace
     };
 }
 
-void Pond_Curve_Points(int left, int bottom, int lowest, const std::vector<double>& values, int n,
-                       double sx, double sy, std::vector<Pond_Point>& points)
+void Curve_Points(int left, int bottom, int lowest, const std::vector<double>& values, int n,
+                       double sx, double sy, std::vector<Curve_Point>& points)
 {
     points.clear();
     n = std::min(n, int(values.size()));
     if (n < 2)
         return;
     Column column;
-    column.Start(left, Pond_Curve_Y(bottom, sy, values[0], lowest), 0);
+    column.Start(left, Curve_Y(bottom, sy, values[0], lowest), 0);
     for (int i = 1; i < n; i++)
     {
-        const int x = Pond_Curve_X(left, sx, i);
-        const int y = Pond_Curve_Y(bottom, sy, values[i], lowest);
+        const int x = Curve_X(left, sx, i);
+        const int y = Curve_Y(bottom, sy, values[i], lowest);
         if (x == column.x)
             column.Add(y, i);
         else
