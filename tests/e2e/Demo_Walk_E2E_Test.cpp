@@ -120,7 +120,7 @@ TEST(Demo_Walk, From_The_First_Theme_To_The_Glossary_And_Every_Record)
     // the first box of a one-answer question, which moves on; Escape aborts
     // at once.
     ASSERT_TRUE(program.Keys({"alt+e", "s"}));
-    ASSERT_TRUE(program.Window_Exists("Selbsttest", 5000)) << log();
+    ASSERT_TRUE(program.Window_Active("Selbsttest", 5000)) << log();
     ASSERT_TRUE(program.Keys({"Return", "space"}));
     ASSERT_TRUE(Poll_Until(3000, [&] {
         return log().find("; L\xF6sung falsch  (\"Welcher dieser Fische ist ein R\xE4uber, der andere Fische frisst?\", "
@@ -135,13 +135,16 @@ TEST(Demo_Walk, From_The_First_Theme_To_The_Glossary_And_Every_Record)
     for (int attempt = 0; attempt < 5 && !opened; attempt++)
     {
         ASSERT_TRUE(program.Keys({"alt+e", "r"}));
-        opened = program.Window_Exists("Reflektionshilfe", 1500);
+        opened = program.Window_Active("Reflektionshilfe", 1500);
         if (!opened)
         {
             ASSERT_TRUE(program.Keys({"Escape"}));
         }
     }
     ASSERT_TRUE(opened) << log();
+    // The dialog places its first focus once it has shown; keys sent before
+    // that would start from the toolkit's first choice.
+    ASSERT_TRUE(program.Wait_Idle(5000));
     ASSERT_TRUE(program.Keys({"Tab"}));
     ASSERT_TRUE(program.Type("Viel gelernt"));
     ASSERT_TRUE(program.Keys({"Escape"}));

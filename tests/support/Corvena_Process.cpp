@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <poll.h>
 #include <sstream>
 #include <sys/wait.h>
@@ -284,6 +285,53 @@ bool Corvena_Process::Window_Exists(const std::string& title, int ms)
             return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     } while (Clock_Type::now() < until);
+    return false;
+}
+
+bool Corvena_Process::Window_Active(const std::string& title, int ms)
+{
+    auto until = Clock_Type::now() + std::chrono::milliseconds(ms);
+    do
+    {
+        std::string out;
+        if (Run_Command({"xdotool", "getactivewindow", "getwindowname"}, m_X.Display(), &out, 5000)
+            && out == title + "\n")
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    } while (Clock_Type::now() < until);
+    return false;
+}
+
+bool Corvena_Process::Wait_Idle(int ms)
+{
+    // utime and stime, fields 14 and 15 of /proc/PID/stat, after the
+    // parenthesised command name.
+    auto cpu_ticks = [this]() -> long long {
+        std::ifstream in("/proc/" + std::to_string(m_Pid) + "/stat");
+        std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::istringstream fields(stat.substr(stat.rfind(')') + 2));
+        std::string field;
+        long long utime = 0, stime = 0;
+        for (int i = 3; i <= 13 && fields >> field; i++)
+        {
+        }
+        fields >> utime >> stime;
+        return fields ? utime + stime : -1;
+    };
+    auto until = Clock_Type::now() + std::chrono::milliseconds(ms);
+    long long last = cpu_ticks();
+    int quiet = 0;
+    while (Clock_Type::now() < until)
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        const long long now = cpu_ticks();
+        if (now < 0)
+            return false;
+        quiet = now == last ? quiet + 1 : 0;
+        last = now;
+        if (quiet >= 4)
+            return true;
+    }
     return false;
 }
 

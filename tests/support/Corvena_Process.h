@@ -65,6 +65,13 @@ public:
 
     /// True when a visible window with exactly this title appears within ms.
     bool Window_Exists(const std::string& title, int ms);
+    /// True once the window with exactly this title has the keyboard focus
+    /// (keys sent before would reach the window behind it).
+    bool Window_Active(const std::string& title, int ms);
+
+    /// True once the program has used no processor time for a moment: it
+    /// has handled what it was given (at most ms milliseconds of waiting).
+    bool Wait_Idle(int ms);
 
     /// Sends key presses in xdotool's names ("Down", "ctrl+s"), one by one.
     bool Keys(const std::vector<std::string>& keys, int delay_ms = 120);
