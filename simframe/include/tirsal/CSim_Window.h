@@ -1,6 +1,11 @@
 #pragma once
 
+// The controls the Add_* operations return, whole, so that a plug-in can
+// use them and bind their events with this header alone.
 #include <wx/arrstr.h>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
 #include <wx/colour.h>
 #include <wx/scrolwin.h>
 #include <wx/string.h>
@@ -9,9 +14,6 @@
 #include "tirsal/CSim_SpinCtrl.h"
 #include "tirsal/Tirsal_Export.h"
 
-class wxButton;
-class wxCheckBox;
-class wxChoice;
 class wxStaticBoxSizer;
 
 /// The base of every simulation window. A plug-in derives its window from
