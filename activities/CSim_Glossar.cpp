@@ -24,8 +24,32 @@ CSim_Glossar::CSim_Glossar(wxWindow* parent, const wxString& file)
         wxHtmlWindow* html = new wxHtmlWindow(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                               wxHW_SCROLLBAR_AUTO, "htmlWindow");
         AddPage(html, Glossary_Builder::Page_Label(page), false);
-        html->SetPage("<html><body>" + Glossary_Builder::Page_Html(page) + "</body></html>");
+        m_Unshown.push_back("<html><body>" + Glossary_Builder::Page_Html(page) + "</body></html>");
     }
+    // A page is laid out when the pupil first turns to it: at start only
+    // the first one, which the notebook shows.
+    Bind(wxEVT_AUINOTEBOOK_PAGE_CHANGED, &CSim_Glossar::On_Page_Changed, this);
+    if (!m_Unshown.empty())
+        Get_Html_Page(0);
+}
+
+wxHtmlWindow* CSim_Glossar::Get_Html_Page(size_t index)
+{
+    wxHtmlWindow* html = index < m_Unshown.size() ? dynamic_cast<wxHtmlWindow*>(GetPage(index)) : nullptr;
+    if (html && !m_Unshown[index].empty())
+    {
+        wxLogNull quiet;
+        html->SetPage(m_Unshown[index]);
+        m_Unshown[index].clear();
+    }
+    return html;
+}
+
+void CSim_Glossar::On_Page_Changed(wxAuiNotebookEvent& event)
+{
+    if (event.GetSelection() >= 0)
+        Get_Html_Page(size_t(event.GetSelection()));
+    event.Skip();
 }
 
 CSim_Glossar::~CSim_Glossar()

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <vector>
 #include <wx/aui/auibook.h>
+
+class wxHtmlWindow;
 
 /// The glossary ("Lexikon"): a notebook of HTML pages built from one glossary
 /// file, one page per initial character and one per "*" entry. Page labels
@@ -20,4 +23,13 @@ public:
     /// Sets the HTML font sizes of every page to the base sizes plus offset
     /// (none below 4 points).
     void Set_Font_Offset(int offset);
+
+    /// The page at index, laid out (pages are laid out when first shown,
+    /// or here when asked for before).
+    wxHtmlWindow* Get_Html_Page(size_t index);
+
+private:
+    void On_Page_Changed(wxAuiNotebookEvent& event);
+
+    std::vector<wxString> m_Unshown;  // page texts, emptied once laid out
 };

@@ -113,6 +113,12 @@ bool CSim_Question::Reset()
     return true;
 }
 
+void CSim_Question::Focus_First_Answer()
+{
+    if (!m_Answers.empty())
+        m_Answers.front().pBox->SetFocus();
+}
+
 void CSim_Question::Fit_To(const wxSize& size)
 {
     SetPosition(wxPoint(0, 0));

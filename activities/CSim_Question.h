@@ -36,6 +36,9 @@ public:
     /// ticked.
     bool Evaluate(int percent);
 
+    /// Gives the keyboard focus to the first answer's box.
+    void Focus_First_Answer();
+
     /// Number of answers; 0 means the question cannot take part.
     int Get_Answer_Count() const { return m_nAnswers; }
     /// Number of answers that must be ticked.

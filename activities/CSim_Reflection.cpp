@@ -29,7 +29,7 @@ namespace
 
     // The topic's picture, or the question mark when the file is missing or
     // holds no image the toolkit can read.
-    wxBitmap Load_Picture(const CSim_Config* config)
+    wxBitmapBundle Load_Picture(const CSim_Config* config)
     {
         wxString path;
         if (config->Read_File("Description_Img", &path))
@@ -40,7 +40,7 @@ namespace
             if (wxImage::CanRead(path) && image.LoadFile(path, wxBITMAP_TYPE_ANY) && image.IsOk())
                 return wxBitmap(image);
         }
-        return wxArtProvider::GetBitmap(wxART_QUESTION, wxART_OTHER, wxSize(32, 32));
+        return wxArtProvider::GetBitmapBundle(wxART_QUESTION, wxART_OTHER, wxSize(32, 32));
     }
 
     wxStaticText* Heading(wxWindow* parent, const wxString& text, int point_size)
@@ -57,7 +57,7 @@ CSim_Reflection::CSim_Reflection(wxWindow* parent, CSim_Config* config)
       m_pAssessment(nullptr), m_pExplanation(nullptr)
 {
     SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
-    wxBitmap picture = Load_Picture(config);
+    const wxBitmapBundle picture = Load_Picture(config);
 
     wxString description, assessment, explanation;
     config->Read("Reflection", &m_Topic, "[Reflection]");

@@ -34,7 +34,7 @@ CSim_Reflections::CSim_Reflections(wxWindow* parent, const wxString& file)
                wxSize(wxSystemSettings::GetMetric(wxSYS_SCREEN_X),
                       wxSystemSettings::GetMetric(wxSYS_SCREEN_Y)),
                wxDEFAULT_DIALOG_STYLE),
-      m_nItems(0), m_Min_Length(0), m_bFile_Taken(false)
+      m_nItems(0), m_Min_Length(0), m_bFile_Taken(false), m_pArea(nullptr)
 {
     wxBoxSizer* top = new wxBoxSizer(wxHORIZONTAL);
     wxBoxSizer* content = new wxBoxSizer(wxVERTICAL);
@@ -42,6 +42,7 @@ CSim_Reflections::CSim_Reflections(wxWindow* parent, const wxString& file)
 
     wxScrolledWindow* area = new wxScrolledWindow(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                                   wxHSCROLL | wxVSCROLL | wxSUNKEN_BORDER);
+    m_pArea = area;
     column->Add(new wxButton(this, ID_REFLECTIONS_END, "Beenden", wxDefaultPosition,
                              wxSize(150, 30), 0),
                 0, wxALL, 10);
@@ -50,18 +51,18 @@ CSim_Reflections::CSim_Reflections(wxWindow* parent, const wxString& file)
     SetSizer(top);
     area->SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
 
-    CSim_Config config(file);
-    if (config.Is_Open())
+    std::unique_ptr<CSim_Config> config(new CSim_Config(file));
+    if (config->Is_Open())
     {
         long min_length;
-        config.Read("MIN_LENGTH", &min_length, 0);
+        config->Read("MIN_LENGTH", &min_length, 0);
         m_Min_Length = int(std::max<long>(INT_MIN, std::min<long>(INT_MAX, min_length)));
-        config.Read("MIN_PROMPT", &m_Min_Prompt,
-                    wxString::FromUTF8("Bitte beantworte alle Fragen ausführlich."));
-        config.Read_File("Logfile", &m_Log_File);
+        config->Read("MIN_PROMPT", &m_Min_Prompt,
+                     wxString::FromUTF8("Bitte beantworte alle Fragen ausführlich."));
+        config->Read_File("Logfile", &m_Log_File);
         wxString title, intro;
-        config.Read("Title", &title, "[Title]");
-        config.Read("Intro", &intro, "[Intro]");
+        config->Read("Title", &title, "[Title]");
+        config->Read("Intro", &intro, "[Intro]");
 
         wxStaticText* heading = new wxStaticText(area, wxID_ANY, title, wxDefaultPosition,
                                                  wxDefaultSize, 0);
@@ -71,26 +72,52 @@ CSim_Reflections::CSim_Reflections(wxWindow* parent, const wxString& file)
         content->Add(Create_Info_Text(area, wxEmptyString, 12, false, 0), 0, wxEXPAND, 0);
         content->Add(Create_Info_Text(area, intro, 12, false, 100), 0, wxEXPAND | wxLEFT | wxRIGHT, 5);
         content->Add(10, 10);
-
-        // Topics come in the order the configuration enumerates groups.
-        wxString path = config.Get_Path();
-        for (const wxString& name : config.Get_Group_Names())
-        {
-            config.Set_Path(name);
-            Add_Reflection(&config, area, content);
-            config.Set_Path(path);
-        }
-
         area->SetSizer(content);
-        content->FitInside(area);
-        area->Layout();
-        area->SetScrollRate(20, 20);
-        Prepare_Scroll_Page(area);
+
+        // The topics' panels are most of the work of a start and stay
+        // unseen until the pupil opens the dialog: they are made then, from
+        // the file as it was read now.
+        m_nItems = int(config->Get_Group_Names().size());
+        if (m_nItems > 0)
+            m_pUnbuilt = std::move(config);
     }
     else
         delete content;
     Layout();
     SetSize(Visible_Screen_Area(this));
+
+    // Escape ends the dialog as its close box does: the toolkit would turn
+    // it into a click on a Cancel button, which this dialog does not have.
+    Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
+        if (event.GetKeyCode() == WXK_ESCAPE && event.GetModifiers() == wxMOD_NONE)
+            Close();
+        else
+            event.Skip();
+    });
+}
+
+void CSim_Reflections::Build_Topics()
+{
+    if (!m_pUnbuilt)
+        return;
+    std::unique_ptr<CSim_Config> config = std::move(m_pUnbuilt);
+    wxSizer* content = m_pArea->GetSizer();
+    // Topics come in the order the configuration enumerates groups.
+    wxString path = config->Get_Path();
+    for (const wxString& name : config->Get_Group_Names())
+    {
+        config->Set_Path(name);
+        CSim_Reflection* item = new CSim_Reflection(m_pArea, config.get());
+        m_pItems.push_back(item);
+        content->Add(10, 10);
+        content->Add(item, 0, wxEXPAND | wxALL, 5);
+        config->Set_Path(path);
+    }
+    content->FitInside(m_pArea);
+    m_pArea->Layout();
+    m_pArea->SetScrollRate(20, 20);
+    Prepare_Scroll_Page(m_pArea);
+    Layout();
 }
 
 CSim_Reflections::~CSim_Reflections()
@@ -99,24 +126,18 @@ CSim_Reflections::~CSim_Reflections()
     Record_Trouble::Get().Forget(m_Log_File);
 }
 
-void CSim_Reflections::Add_Reflection(CSim_Config* config, wxScrolledWindow* area, wxSizer* content)
+CSim_Reflection* CSim_Reflections::Get_Item(int index)
 {
-    CSim_Reflection* item = new CSim_Reflection(area, config);
-    m_pItems.push_back(item);
-    m_nItems++;
-    content->Add(10, 10);
-    content->Add(item, 0, wxEXPAND | wxALL, 5);
+    Build_Topics();
+    return index >= 0 && index < int(m_pItems.size()) ? m_pItems[index] : nullptr;
 }
 
-CSim_Reflection* CSim_Reflections::Get_Item(int index) const
+wxString CSim_Reflections::Get_Answers()
 {
-    return index >= 0 && index < m_nItems ? m_pItems[index] : nullptr;
-}
-
-wxString CSim_Reflections::Get_Answers() const
-{
+    // A dialog never opened writes its topics with the preset answers.
+    Build_Topics();
     wxString text = Record_Text(Record_Texts::Answers_Title) + "\n";
-    for (int n = 0; n < m_nItems; n++)
+    for (int n = 0; n < int(m_pItems.size()); n++)
     {
         text << "\n" << Record_Text(Record_Texts::Answers_Rule) << "\n";
         text << wxString::Format(Record_Text(Record_Texts::Answers_Heading), n + 1) << "\n\n";
@@ -147,17 +168,25 @@ wxTextCtrl* CSim_Reflections::Create_Info_Text(wxWindow* parent, const wxString&
     info->SetFont(wxFont(point_size, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL,
                          bold ? wxFONTWEIGHT_BOLD : wxFONTWEIGHT_NORMAL, false, wxEmptyString,
                          wxFONTENCODING_DEFAULT));
+    // Text to read, not to fill in: Tab goes from rating to explanation.
+    info->DisableFocusFromKeyboard();
     return info;
 }
 
 void CSim_Reflections::On_Init(wxInitDialogEvent&)
 {
+    Build_Topics();
+    // The panels may be newer than the toolkit's choice of a first
+    // control: the first rating takes the focus once the dialog shows.
+    if (!m_pItems.empty())
+        CallAfter([this] { m_pItems.front()->Get_Assessment_Ctrl()->SetFocus(); });
     // Replaces the default transfer to validators; the dialog has none.
     Log_Program_Activity(Record_Text(Record_Texts::Reflection_Opened));
 }
 
 void CSim_Reflections::On_End(wxCommandEvent&)
 {
+    Build_Topics();
     for (CSim_Reflection* item : m_pItems)
     {
         if (int(item->Get_Explanation().length()) < m_Min_Length)

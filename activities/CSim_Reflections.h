@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 #include <wx/dialog.h>
 
@@ -26,12 +27,14 @@ public:
     virtual ~CSim_Reflections();
 
     int Get_Item_Count() const { return m_nItems; }
-    CSim_Reflection* Get_Item(int index) const;
+    /// The topic's panel; the panels are made when the dialog is first
+    /// opened, or here when one is asked for before.
+    CSim_Reflection* Get_Item(int index);
     /// The resolved answers file, empty when the reflection file names none.
     const wxString& Get_Log_File() const { return m_Log_File; }
 
     /// The text of the answers file for the current ratings and explanations.
-    wxString Get_Answers() const;
+    wxString Get_Answers();
 
     /// Replaces the answers file (Windows-1252 bytes); the first time in a
     /// run the answers of an earlier run are kept beside it. False when there
@@ -50,7 +53,7 @@ protected:
     void On_Size(wxSizeEvent& event);
 
 private:
-    void Add_Reflection(CSim_Config* config, wxScrolledWindow* area, wxSizer* content);
+    void Build_Topics();
 
     int m_nItems;
     int m_Min_Length;
@@ -58,6 +61,9 @@ private:
     wxString m_Log_File;
     wxString m_Min_Prompt;
     bool m_bFile_Taken;  // this run has written the answers file
+    // The reflection file as read at start, until its topics are built.
+    std::unique_ptr<CSim_Config> m_pUnbuilt;
+    wxScrolledWindow* m_pArea;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -163,7 +163,11 @@ bool CSim_Selftest::Next_Question()
         return true;
     }
 
-    m_Questions[m_iQuestion]->Show();
+    CSim_Question* question = m_Questions[m_iQuestion];
+    question->Show();
+    // The focus would stay on a box of the question just hidden, where no
+    // key reaches the dialog any more: Escape would not abort the test.
+    question->Focus_First_Answer();
     m_nTicks = 0;
     m_pGauge->SetValue(m_nTicks_Max);
     m_pTimer->Start(100, wxTIMER_CONTINUOUS);
@@ -230,6 +234,8 @@ void CSim_Selftest::On_Init(wxInitDialogEvent&)
     m_pGauge->SetValue(0);
     m_pIntro->Show();
     m_pTimer->Stop();
+    if (wxWindow* next = FindWindow(ID_SELFTEST_NEXT))
+        next->SetFocus();
 }
 
 void CSim_Selftest::On_Size(wxSizeEvent&)

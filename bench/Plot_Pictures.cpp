@@ -97,7 +97,9 @@ Bench_Pond::Bench_Pond(const wxString& plugin, int time_span)
 {
     m_pFrame = new wxFrame(nullptr, wxID_ANY, "Simulation", wxDefaultPosition, wxSize(1800, 1000));
     m_pFrame->Show();
-    const wxString options = wxString::Format("TIME=%d;TIME_MAX=10000", time_span);
+    // A course may allow a longer span than the control's default limit;
+    // the series stop at Pond_Max_Steps points whatever it allows.
+    const wxString options = wxString::Format("TIME=%d;TIME_MAX=%d", time_span, std::max(time_span, 10000));
     if (m_bThree)
         m_pWindow = new CSim_Pond3(m_pFrame, options);
     else

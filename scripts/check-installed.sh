@@ -42,7 +42,8 @@ for package in build/sim-corvena_*.deb build/sim-corvena-dev_*.deb; do
 done
 dpkg-deb -c build/sim-corvena-dev_*.deb | awk '{ print $6 }' \
   | grep -E 'include/tirsal/CSim_Window.h|lib/libtirsal.so|tirsalConfig.cmake|tirsal.pc|examples/algen/CMakeLists.txt'
-dpkg-deb -c build/sim-corvena_*.deb | awk '{ print $6 }' | grep -E 'plugins/algen.so|sim-corvena/libtirsal.so'
+dpkg-deb -c build/sim-corvena_*.deb | awk '{ print $6 }' \
+  | grep -E 'plugins/algen.so|sim-corvena/libtirsal.so|sim-corvena/icons/go-back.svg'
 # Both menu entries: the program and the class report.
 entries=$(dpkg-deb -c build/sim-corvena_*.deb | grep -cE 'applications/sim-corvena(-auswertung)?\.desktop$')
 [ "$entries" -eq 2 ] || { echo "menu entries in the package: $entries, expected 2" >&2; exit 1; }

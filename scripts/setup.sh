@@ -8,7 +8,7 @@ packages=(
   clang libclang-rt-14-dev
   libwxgtk3.2-dev libgtk-3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev file
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool imagemagick openbox
   adwaita-icon-theme fonts-dejavu-core xdg-utils wx3.2-i18n
 )
 

@@ -11,6 +11,7 @@
 #include "shell/Command_Ids.h"
 #include "shell/File_Choice.h"
 #include "shell/Frame_Icon.h"
+#include "shell/Icon_Art_Provider.h"
 #include "shell/Program_Dir.h"
 #include "shell/Message_Box.h"
 #include "shell/Preview_Mode.h"
@@ -37,9 +38,9 @@ namespace
     CSim_Frame* s_pFrame = nullptr;
     int s_Font_Offset = 0;
 
-    wxBitmap Tool_Icon(const wxArtID& id)
+    wxBitmapBundle Tool_Icon(const wxArtID& id)
     {
-        return wxArtProvider::GetBitmap(id, wxART_OTHER, wxSize(32, 32));
+        return wxArtProvider::GetBitmapBundle(id, wxART_OTHER, wxSize(32, 32));
     }
 }
 
@@ -117,6 +118,13 @@ CSim_Frame::CSim_Frame(const wxString& start_file, const wxString& theme_file)
         wxInitAllImageHandlers();
     m_Manager.SetManagedWindow(this);
 
+    // Under a window manager the toolkit holds the first showing back until
+    // it knows the frame's decorations, and then lays the window out once
+    // at its 2 x 1 pixel placeholder: the menu bar, squeezed into that, is
+    // the toolkit's complaint about negative room on every start. A client
+    // size set before showing lets the window show at once, laid out at its
+    // real size; the window is maximised anyway.
+    SetClientSize(GetClientSize());
     SetIcon(Make_Frame_Icon());
     SetMinSize(wxSize(400, 300));
     Maximize();
@@ -134,10 +142,12 @@ CSim_Frame::CSim_Frame(const wxString& start_file, const wxString& theme_file)
 
     m_pTree = new wxTreeCtrl(this, wxID_ANY, wxDefaultPosition, wxSize(260, 250),
                              wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxNO_BORDER);
-    wxImageList* images = new wxImageList(20, 20, true, 4);
+    // Bundles rather than a list of bitmaps: the tree draws them sharp at
+    // any screen scale.
+    wxVector<wxBitmapBundle> images;
     for (const char* id : {wxART_FOLDER, wxART_QUESTION, wxART_NORMAL_FILE, wxART_TIP})
-        images->Add(wxArtProvider::GetBitmap(id, wxART_OTHER, wxSize(20, 20)));
-    m_pTree->AssignImageList(images);
+        images.push_back(wxArtProvider::GetBitmapBundle(id, wxART_OTHER, wxSize(20, 20)));
+    m_pTree->SetImages(images);
     m_Manager.AddPane(m_pTree, wxAuiPaneInfo().Name("treectrl").Caption("Navigation")
                                    .Left().CloseButton(false).Floatable(false).Show());
 
@@ -220,47 +230,49 @@ int CSim_Frame::Get_Font_Offset()
 
 void CSim_Frame::Create_Menus()
 {
+    // Every command is in a menu, and every menu and item has a mnemonic:
+    // F10 or Alt with the underlined letter reaches all of them.
     wxMenuBar* bar = new wxMenuBar;
 
     wxMenu* file = new wxMenu;
-    file->Append(wxID_EXIT, "Beenden\tCtrl+Q");
-    bar->Append(file, "Datei");
+    file->Append(wxID_EXIT, "&Beenden\tCtrl+Q");
+    bar->Append(file, "&Datei");
 
     wxMenu* navigation = new wxMenu;
-    navigation->Append(ID_PREV_THEME, "Voriges Thema\tAlt+Up");
-    navigation->Append(ID_NEXT_THEME, "Nächstes Thema\tAlt+Down");
-    navigation->Append(ID_BACK, "Zurück\tAlt+Left");
-    navigation->Append(ID_FORWARD, "Vorwärts\tAlt+Right");
-    bar->Append(navigation, "Navigation");
+    navigation->Append(ID_PREV_THEME, "&Voriges Thema\tAlt+Up");
+    navigation->Append(ID_NEXT_THEME, "&Nächstes Thema\tAlt+Down");
+    navigation->Append(ID_BACK, "&Zurück\tAlt+Left");
+    navigation->Append(ID_FORWARD, "Vo&rwärts\tAlt+Right");
+    bar->Append(navigation, "&Navigation");
 
     wxMenu* notes = new wxMenu;
-    notes->Append(ID_NOTES_SAVE, "Speichern\tCtrl+S");
-    notes->Append(ID_NOTES_SAVE_AS, "Speichern unter...");
-    notes->Append(ID_NOTES_CLEAR, "Inhalt löschen");
-    bar->Append(notes, "Notizen");
+    notes->Append(ID_NOTES_SAVE, "&Speichern\tCtrl+S");
+    notes->Append(ID_NOTES_SAVE_AS, "Speichern &unter...");
+    notes->Append(ID_NOTES_CLEAR, "Inhalt &löschen");
+    bar->Append(notes, "N&otizen");
 
     if (Has_Selftest() || Has_Reflections())
     {
         wxMenu* extras = new wxMenu;
         if (Has_Selftest())
-            extras->Append(ID_SELFTEST, "Selbsttest");
+            extras->Append(ID_SELFTEST, "&Selbsttest");
         if (Has_Reflections())
-            extras->Append(ID_REFLECTIONS, "Reflektionshilfe");
-        bar->Append(extras, "Extras");
+            extras->Append(ID_REFLECTIONS, "&Reflektionshilfe");
+        bar->Append(extras, "&Extras");
     }
 
     wxMenu* window = new wxMenu;
-    window->AppendCheckItem(ID_SHOW_NAVIGATION, "Zeige Navigation");
-    window->AppendCheckItem(ID_SHOW_NOTES, "Zeige Notizen");
-    window->AppendCheckItem(ID_SHOW_TASKS, "Zeige Aufgaben");
+    window->AppendCheckItem(ID_SHOW_NAVIGATION, "Zeige &Navigation");
+    window->AppendCheckItem(ID_SHOW_NOTES, "Zeige N&otizen");
+    window->AppendCheckItem(ID_SHOW_TASKS, "Zeige &Aufgaben");
     window->AppendSeparator();
-    window->Append(ID_FONT_SMALLER, "Schrift verkleinern\tCtrl+-");
-    window->Append(ID_FONT_LARGER, "Schrift vergrößern\tCtrl++");
-    bar->Append(window, "Fenster");
+    window->Append(ID_FONT_SMALLER, "Schrift &verkleinern\tCtrl+-");
+    window->Append(ID_FONT_LARGER, "Schrift ver&größern\tCtrl++");
+    bar->Append(window, "&Fenster");
 
     wxMenu* help = new wxMenu;
-    help->Append(wxID_ABOUT, "Über das Programm");
-    bar->Append(help, "?");
+    help->Append(wxID_ABOUT, "&Über das Programm");
+    bar->Append(help, "&?");
 
     SetMenuBar(bar);
 }
@@ -270,29 +282,32 @@ void CSim_Frame::Create_Tool_Bar()
     m_pToolBar = new wxToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                wxTB_FLAT | wxTB_NODIVIDER);
     m_pToolBar->SetToolBitmapSize(wxSize(32, 32));
-    m_pToolBar->AddTool(wxID_EXIT, "Beenden", Tool_Icon(wxART_QUIT), "Beenden");
+    // A tool that cannot be used now shows it: grey and faint beside the
+    // coloured ones. The label is also the tool tip.
+    auto tool = [this](int id, const char* label, const wxArtID& art, wxItemKind kind = wxITEM_NORMAL) {
+        const wxBitmapBundle icon = Tool_Icon(art);
+        m_pToolBar->AddTool(id, wxString::FromUTF8(label), icon, Disabled_Look(icon), kind,
+                            wxString::FromUTF8(label));
+    };
+    tool(wxID_EXIT, "Beenden", wxART_QUIT);
     m_pToolBar->AddSeparator();
-    m_pToolBar->AddTool(ID_PREV_THEME, "Voriges Thema", Tool_Icon(wxART_GO_UP), "Voriges Thema");
-    m_pToolBar->AddTool(ID_NEXT_THEME, "Nächstes Thema", Tool_Icon(wxART_GO_DOWN), "Nächstes Thema");
-    m_pToolBar->AddTool(ID_BACK, "Zurück", Tool_Icon(wxART_GO_BACK), "Zurück");
-    m_pToolBar->AddTool(ID_FORWARD, "Vorwärts", Tool_Icon(wxART_GO_FORWARD), "Vorwärts");
+    tool(ID_PREV_THEME, "Voriges Thema", wxART_GO_UP);
+    tool(ID_NEXT_THEME, "Nächstes Thema", wxART_GO_DOWN);
+    tool(ID_BACK, "Zurück", wxART_GO_BACK);
+    tool(ID_FORWARD, "Vorwärts", wxART_GO_FORWARD);
     m_pToolBar->AddSeparator();
-    m_pToolBar->AddCheckTool(ID_SHOW_NAVIGATION, "Navigation", Tool_Icon(wxART_LIST_VIEW),
-                             wxNullBitmap, "Navigation");
-    m_pToolBar->AddCheckTool(ID_SHOW_NOTES, "Notizen", Tool_Icon(wxART_HELP_PAGE),
-                             wxNullBitmap, "Notizen");
+    tool(ID_SHOW_NAVIGATION, "Navigation", wxART_LIST_VIEW, wxITEM_CHECK);
+    tool(ID_SHOW_NOTES, "Notizen", wxART_HELP_PAGE, wxITEM_CHECK);
     if (Has_Selftest() || Has_Reflections())
     {
         m_pToolBar->AddSeparator();
         if (Has_Selftest())
-            m_pToolBar->AddTool(ID_SELFTEST, "Selbsttest", Tool_Icon(wxART_WARNING), "Selbsttest");
+            tool(ID_SELFTEST, "Selbsttest", wxART_WARNING);
         if (Has_Reflections())
-            m_pToolBar->AddTool(ID_REFLECTIONS, "Reflektionshilfe", Tool_Icon(wxART_QUESTION),
-                                "Reflektionshilfe");
+            tool(ID_REFLECTIONS, "Reflektionshilfe", wxART_QUESTION);
     }
     m_pToolBar->AddSeparator();
-    m_pToolBar->AddTool(wxID_ABOUT, "Über das Programm", Tool_Icon(wxART_INFORMATION),
-                        "Über das Programm");
+    tool(wxID_ABOUT, "Über das Programm", wxART_INFORMATION);
     m_pToolBar->Realize();
     m_Manager.AddPane(m_pToolBar, wxAuiPaneInfo().Name("toolbar").Caption("Werkzeugleiste")
                                       .ToolbarPane().Top().LeftDockable(false)

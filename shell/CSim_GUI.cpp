@@ -2,6 +2,7 @@
 
 #include "common/Text_Codec.h"
 #include "shell/CSim_Frame.h"
+#include "shell/Icon_Art_Provider.h"
 #include "shell/Command_Line.h"
 #include "checker/Course_Checker.h"
 #include "checker/Course_Template.h"
@@ -68,6 +69,7 @@ bool CSim_GUI::OnInit()
     // The interface is German, the toolkit's own texts too.
     Use_German_Toolkit_Texts();
     Set_Program_Dir(Find_Executable_Dir());
+    wxArtProvider::Push(new Icon_Art_Provider(Get_Program_Dir() + "icons"));
     Install_Session_End_Handlers();
     m_pFrame = new CSim_Frame(s_Start_File, s_Theme_File);
     return true;

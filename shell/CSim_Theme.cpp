@@ -19,9 +19,9 @@
 
 namespace
 {
-    wxBitmap Page_Icon(const char* id)
+    wxBitmapBundle Page_Icon(const char* id)
     {
-        return wxArtProvider::GetBitmap(id, wxART_OTHER, wxSize(20, 20));
+        return wxArtProvider::GetBitmapBundle(id, wxART_OTHER, wxSize(20, 20));
     }
 
     wxString Directory_Of(const wxString& file)
@@ -118,7 +118,11 @@ void CSim_Theme::Add_Content_Page(CSim_Config& config)
             return;
         Rewrite_Content_Links(text, Directory_Of(file));
         m_pContent->GetParser()->GetFS()->ChangePathTo(wxFileSystem::FileNameToURL(wxFileName(file)));
-        m_pContent->SetPage(text);
+        // Laying out every theme's page at start costs a course of many
+        // themes most of its start; the pupil sees one of them. A page is
+        // laid out when its theme is first shown.
+        m_Unshown_Content = text;
+        Bind(wxEVT_SHOW, &CSim_Theme::On_Show, this);
         return;
     }
 
@@ -133,6 +137,24 @@ void CSim_Theme::Add_Content_Page(CSim_Config& config)
 namespace
 {
     typedef CSim_Window* (*Get_Simulation_Function)(wxWindow* parent, const wxString& options);
+}
+
+wxHtmlWindow* CSim_Theme::Get_Content()
+{
+    if (m_pContent && !m_Unshown_Content.empty())
+    {
+        wxLogNull quiet;
+        m_pContent->SetPage(m_Unshown_Content);
+        m_Unshown_Content.clear();
+    }
+    return m_pContent;
+}
+
+void CSim_Theme::On_Show(wxShowEvent& event)
+{
+    if (event.IsShown())
+        Get_Content();
+    event.Skip();
 }
 
 void CSim_Theme::Add_Simulation_Page(CSim_Config& config)

@@ -38,7 +38,9 @@ public:
     void Clear_TimeOut() { m_TimeOut = 0; }
     int Get_Child_Count() const { return m_nChildren; }
     CSim_Theme* Get_Child(int index) const { return m_Children[index]; }
-    wxHtmlWindow* Get_Content() const { return m_pContent; }
+    /// The content page, laid out (it is laid out when the theme is first
+    /// shown, or here when it is asked for before).
+    wxHtmlWindow* Get_Content();
     CSim_Window* Get_Simulation() const { return m_pSimulation; }
     CSim_Exercise* Get_Exercise() const { return m_pExercise; }
     bool Has_Library() const { return m_Library.IsLoaded(); }
@@ -51,6 +53,7 @@ private:
     void Add_Problem_Page();
     void Remove_Simulation_Pages();
     wxHtmlWindow* New_Html_Window();
+    void On_Show(wxShowEvent& event);
 
     int m_nChildren;
     CSim_Theme** m_Children;
@@ -60,6 +63,7 @@ private:
     wxString m_Hint;
     wxDynamicLibrary m_Library;
     wxHtmlWindow* m_pContent;
+    wxString m_Unshown_Content;  // the page text until the theme is first shown
     CSim_Window* m_pSimulation;
     CSim_Exercise* m_pExercise;
 };

@@ -37,7 +37,7 @@ namespace
     // minutes; everything else is the demo course as shipped.
     void Copy_Stage(const Temp_Dir& dir)
     {
-        for (const char* part : {"sim_corvena.ini", "plugins", "course"})
+        for (const char* part : {"sim_corvena.ini", "plugins", "course", "icons"})
             fs::copy(fs::path(CORVENA_STAGE_DIR) / part, dir.Path_Str() + part, fs::copy_options::recursive);
         const std::string text = dir.Read("course/themen.ini");
         std::istringstream lines(text);
@@ -56,6 +56,7 @@ TEST(Demo_Walk, From_The_First_Theme_To_The_Glossary_And_Every_Record)
     Copy_Stage(dir);
     Corvena_Process program(dir.Path_Str());
     program.Set_Environment("HOME", home.Path_Str());
+    program.Use_Window_Manager();
     ASSERT_TRUE(program.Start());
     ASSERT_TRUE(program.Wait_For_Window("Lebensraum Teich")) << program.Errors();
     const std::string records = "Sim-Corvena/";
@@ -83,13 +84,10 @@ TEST(Demo_Walk, From_The_First_Theme_To_The_Glossary_And_Every_Record)
         return Poll_Until(3000, [&] { return log().find("\t" + line + "\n") != std::string::npos; });
     };
 
-    // A note, typed into the notes pad below the tree of the window as it
-    // opens (800 x 600 at the top left, with no window manager to maximise
-    // it), which the end of the session saves. Then the window is made as
-    // large as the screen, as a maximised one would be.
-    ASSERT_TRUE(program.Click(100, 300));
+    // A note, typed into the notes pad below the tree of the maximised
+    // window, which the end of the session saves.
+    ASSERT_TRUE(program.Click(100, 500));
     ASSERT_TRUE(program.Type("Der Hecht frisst Rotfedern."));
-    ASSERT_TRUE(program.Resize(1600, 1000));
 
     ASSERT_TRUE(next("Der Teich als \xD6kosystem"));
     ASSERT_TRUE(next("Lebewesen im Teich"));
@@ -115,7 +113,44 @@ TEST(Demo_Walk, From_The_First_Theme_To_The_Glossary_And_Every_Record)
         ASSERT_TRUE(next(theme));
     ASSERT_TRUE(program.Keys({"alt+Left"}));
     ASSERT_TRUE(Poll_Until(3000, [&] { return Count(log(), "\tAbschluss\n") == 2; })) << log();
+    ASSERT_TRUE(program.Window_Exists("Hinweis", 3000));
+    ASSERT_TRUE(program.Keys({"Return"}));
+
+    // The self-test from the keyboard: "Weiter" has the focus, Space ticks
+    // the first box of a one-answer question, which moves on; Escape aborts
+    // at once.
+    ASSERT_TRUE(program.Keys({"alt+e", "s"}));
+    ASSERT_TRUE(program.Window_Exists("Selbsttest", 5000)) << log();
+    ASSERT_TRUE(program.Keys({"Return", "space"}));
+    ASSERT_TRUE(Poll_Until(3000, [&] {
+        return log().find("; L\xF6sung falsch  (\"Welcher dieser Fische ist ein R\xE4uber, der andere Fische frisst?\", "
+                          "Antwort: [1])\n") != std::string::npos;
+    })) << log();
+    ASSERT_TRUE(program.Keys({"Escape"}));
+    ASSERT_TRUE(logged("Selbsttest abgebrochen"));
+    // The reflection aid, open once the last theme's stay is served: Tab
+    // from the first rating to its explanation, and Escape closes without
+    // the length check and without an entry.
+    bool opened = false;
+    for (int attempt = 0; attempt < 5 && !opened; attempt++)
+    {
+        ASSERT_TRUE(program.Keys({"alt+e", "r"}));
+        opened = program.Window_Exists("Reflektionshilfe", 1500);
+        if (!opened)
+        {
+            ASSERT_TRUE(program.Keys({"Escape"}));
+        }
+    }
+    ASSERT_TRUE(opened) << log();
+    ASSERT_TRUE(program.Keys({"Tab"}));
+    ASSERT_TRUE(program.Type("Viel gelernt"));
+    ASSERT_TRUE(program.Keys({"Escape"}));
+    ASSERT_TRUE(Poll_Until(3000, [&] { return !program.Window_Exists("Reflektionshilfe", 0); }));
     Stop(program);
+    // Nothing the toolkit complained about on the way.
+    const std::string errors = program.Errors();
+    for (const char* complaint : {"CRITICAL **", "WARNING **", "assert"})
+        EXPECT_EQ(errors.find(complaint), std::string::npos) << errors;
 
     // The activity log: every item in the order opened, the page changes,
     // the check with one line per wrong answer, the end.
@@ -126,7 +161,8 @@ TEST(Demo_Walk, From_The_First_Theme_To_The_Glossary_And_Every_Record)
                              "\tSelbsttest \xFC" "berpr\xFC" "fen (", "\tSelbsttest, falsche Antwort: ",
                              "\tKapazit\xE4t des Teiches\n", "\tRotfedern allein\n", "\tR\xE4uber und Beute\n",
                              "\tHecht und Rotfeder\n", "\tHecht und Rotfeder - Simulation\n", "\tEine dritte Art\n",
-                             "\tAlgenbl\xFCte\n", "\tAbschluss\n", "\tLexikon\n", "\tAbschluss\n", "\tAufzeichnung beendet\n"})
+                             "\tAlgenbl\xFCte\n", "\tAbschluss\n", "\tLexikon\n", "\tAbschluss\n", "\tSelbsttest gestartet\n",
+                             "\tSelbsttest abgebrochen\n", "\tReflektionshilfe ge\xF6" "ffnet\n", "\tAufzeichnung beendet\n"})
     {
         at = activity.find(line, at);
         ASSERT_NE(at, std::string::npos) << line << "\n" << activity;
@@ -134,6 +170,7 @@ TEST(Demo_Walk, From_The_First_Theme_To_The_Glossary_And_Every_Record)
     }
     EXPECT_NE(activity.find("uebungen/nahrungskette.ini)\n"), std::string::npos);
     EXPECT_EQ(activity.find("\tSelbsttest erfolgreich\n"), std::string::npos);
+    EXPECT_EQ(activity.find("\tReflektionshilfe geschlossen\n"), std::string::npos);
 
     // The simulation logs: the change in the pike and rudd pond, nothing but
     // the header in the three-species one.
@@ -147,11 +184,12 @@ TEST(Demo_Walk, From_The_First_Theme_To_The_Glossary_And_Every_Record)
     const std::string columns = "\nUhrzeit\tAktivtit\xE4t\tWert\n\n";
     EXPECT_EQ(three.substr(three.size() - std::min(three.size(), columns.size())), columns);
 
-    // The reflection answers: every topic, untouched.
+    // The reflection answers: every topic, the first with its explanation.
     const std::string answers = home.Read(records + "reflexion_antworten.txt");
     EXPECT_EQ(answers.rfind("Reflektionshilfen\n", 0), 0u) << answers;
     EXPECT_EQ(Count(answers, ". Reflektionshilfe\n"), 3u) << answers;
     EXPECT_EQ(Count(answers, "Bewertung: 3   \n"), 3u);
+    EXPECT_EQ(Count(answers, "Erl\xE4uterung:\nViel gelernt\n"), 1u) << answers;
 
     EXPECT_EQ(home.Read(records + "notizen.txt"), "Der Hecht frisst Rotfedern.");
     // Nothing was written into the course.
@@ -174,6 +212,10 @@ TEST(Installed, Starts_On_The_Demo_Course_And_Records_In_The_Pupils_Folder)
     EXPECT_EQ(log.rfind("Lebensraum Teich\n", 0), 0u) << log;
     EXPECT_NE(log.find("\tAufzeichnung beendet\n"), std::string::npos);
     EXPECT_EQ(home.Read("Sim-Corvena/notizen.txt"), " ");
+    // The program's icons are beside it, every one that the build stages.
+    for (const auto& icon : fs::directory_iterator(fs::path(CORVENA_STAGE_DIR) / "icons"))
+        EXPECT_TRUE(fs::exists(std::string(prefix) + "/lib/sim-corvena/icons/" + icon.path().filename().string()))
+            << icon.path();
     // The plankton's window was made: its plug-in loaded in the installed program.
     const std::string plankton = home.Read("Sim-Corvena/algenbluete.log");
     EXPECT_EQ(plankton.rfind("Aufzeichung der Aktivit\xE4ten\n", 0), 0u) << plankton;

@@ -8,11 +8,14 @@
 #include "shell/CSim_Frame.h"
 #include "shell/CSim_Theme.h"
 #include "shell/CSim_Themes.h"
+#include "shell/Icon_Art_Provider.h"
 #include "tests/support/Frame_Fixture.h"
 #include "tests/support/Gui_Helpers.h"
 #include "tests/support/Html_Inspection.h"
 
 #include <cstdlib>
+#include <set>
+#include <wx/image.h>
 #include <wx/filename.h>
 #include <wx/filesys.h>
 #include <wx/html/htmlwin.h>
@@ -86,7 +89,73 @@ TEST_F(Demo_Course_Window, Every_Theme_Loads_And_Every_Link_Leads_Somewhere)
     EXPECT_GE(m_nGlossary_Links, 20);
     // The glossary's own pages link among themselves.
     for (size_t i = 0; i < themes->Get_Glossar()->GetPageCount(); i++)
-        Check_Links(dynamic_cast<wxHtmlWindow*>(themes->Get_Glossar()->GetPage(i)));
+    {
+        // Each page is laid out when the pupil turns to it.
+        themes->Get_Glossar()->SetSelection(i);
+        wxHtmlWindow* page = dynamic_cast<wxHtmlWindow*>(themes->Get_Glossar()->GetPage(i));
+        EXPECT_NE(Page_Text(page), "");
+        Check_Links(page);
+    }
+}
+
+namespace
+{
+    // Notes which identifiers the program asked its own icons for, and
+    // which of them have no drawing.
+    class Recording_Provider : public Icon_Art_Provider
+    {
+    public:
+        using Icon_Art_Provider::Icon_Art_Provider;
+        std::set<wxString> Drawn, Missing;
+
+    protected:
+        wxBitmapBundle CreateBitmapBundle(const wxArtID& id, const wxArtClient& client, const wxSize& size) override
+        {
+            wxBitmapBundle bundle = Icon_Art_Provider::CreateBitmapBundle(id, client, size);
+            if (client == wxART_OTHER)
+                (bundle.IsOk() ? Drawn : Missing).insert(id);
+            return bundle;
+        }
+    };
+
+    // How many pixels of a bitmap are visible, and how many of them coloured.
+    std::pair<int, int> Inked_And_Coloured(const wxBitmap& bitmap)
+    {
+        const wxImage image = bitmap.ConvertToImage();
+        int inked = 0, coloured = 0;
+        for (int y = 0; y < image.GetHeight(); y++)
+            for (int x = 0; x < image.GetWidth(); x++)
+                if (!image.HasAlpha() || image.GetAlpha(x, y) > 0)
+                {
+                    inked++;
+                    coloured += image.GetRed(x, y) != image.GetGreen(x, y) || image.GetGreen(x, y) != image.GetBlue(x, y);
+                }
+        return {inked, coloured};
+    }
+}
+
+TEST_F(Demo_Course_Window, Every_Icon_Is_Drawn_For_The_Program_And_Greyed_When_Disabled)
+{
+    Recording_Provider* provider = new Recording_Provider(CORVENA_STAGE_DIR "/icons");
+    wxArtProvider::Push(provider);
+    Write_Ini("THEMES=" CORVENA_STAGE_DIR "/course/themen.ini\nDOLOG=0\n");
+    Make_Frame();
+    EXPECT_TRUE(provider->Missing.empty()) << *provider->Missing.begin();
+    EXPECT_FALSE(provider->Drawn.empty());
+    // At twice the size for a doubled screen scale, coloured; the disabled
+    // look of the same size grey.
+    for (const wxString& id : provider->Drawn)
+    {
+        SCOPED_TRACE(id.utf8_str().data());
+        const wxBitmapBundle icon = wxArtProvider::GetBitmapBundle(id, wxART_OTHER, wxSize(32, 32));
+        const auto normal = Inked_And_Coloured(icon.GetBitmap(wxSize(64, 64)));
+        const auto disabled = Inked_And_Coloured(Disabled_Look(icon).GetBitmap(wxSize(64, 64)));
+        EXPECT_GT(normal.second, 64 * 64 / 20);
+        EXPECT_GT(disabled.first, normal.first * 9 / 10);
+        EXPECT_EQ(disabled.second, 0);
+    }
+    Destroy_Frame();
+    wxArtProvider::Delete(provider);
 }
 
 // On the screens of small school laptops every control of every page and

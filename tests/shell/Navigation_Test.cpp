@@ -132,6 +132,8 @@ TEST_F(Navigation, Timed_Theme_Keeps_Its_Successor_Locked_Until_Served)
     Command(ID_NEXT_THEME);
     EXPECT_EQ(Selected(), "A");
     EXPECT_EQ(Stay(), L"Nächstes Thema in 0:10");
+    // Its page is laid out as it is shown, not only when asked for.
+    EXPECT_NE(Page_Text(dynamic_cast<wxHtmlWindow*>(Theme("A")->GetPage(0))), "");
     for (int second = 1; second < 10; second++)
     {
         Tick();

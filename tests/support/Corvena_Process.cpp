@@ -177,18 +177,37 @@ void Corvena_Process::Set_Environment(const std::string& name, const std::string
 
 Corvena_Process::~Corvena_Process()
 {
-    if (m_Pid > 0)
-    {
-        int status;
-        kill(m_Pid, SIGKILL);
-        waitpid(m_Pid, &status, 0);
-    }
+    for (pid_t pid : {m_Pid, m_Window_Manager})
+        if (pid > 0)
+        {
+            int status;
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+        }
 }
 
 bool Corvena_Process::Start(const std::vector<std::string>& args)
 {
     if (!m_X.Ok())
         return false;
+    if (m_bWindow_Manager)
+    {
+        m_Window_Manager = fork();
+        if (m_Window_Manager == 0)
+        {
+            setenv("DISPLAY", m_X.Display().c_str(), 1);
+            int null = open("/dev/null", O_RDWR);
+            dup2(null, 1);
+            dup2(null, 2);
+            execlp("openbox", "openbox", (char*)nullptr);
+            _exit(127);
+        }
+        if (m_Window_Manager < 0 || !Poll_Until(10000, [&] {
+                std::string out;
+                return Run_Command({"xdotool", "search", "--classname", "openbox"}, m_X.Display(), &out) && !out.empty();
+            }))
+            return false;
+    }
     std::string program = m_Program;
     std::string errors = m_Dir + "corvena.stderr";
     m_Pid = fork();
@@ -270,8 +289,10 @@ bool Corvena_Process::Window_Exists(const std::string& title, int ms)
 
 bool Corvena_Process::Click(int x, int y)
 {
-    return Run_Command({"xdotool", "mousemove", "--sync", std::to_string(x), std::to_string(y), "click", "1"},
-                       m_X.Display());
+    return !m_Window.empty()
+           && Run_Command({"xdotool", "mousemove", "--window", m_Window, "--sync", std::to_string(x), std::to_string(y),
+                           "click", "1"},
+                          m_X.Display());
 }
 
 bool Corvena_Process::Type(const std::string& text)

@@ -47,6 +47,11 @@ public:
     /// Starts the program on its own X server; false if either fails.
     bool Start(const std::vector<std::string>& args = {});
 
+    /// Starts a window manager (openbox) on the program's X server before
+    /// the program, as a pupil's desktop has one: windows are decorated,
+    /// maximised and focused by it.
+    void Use_Window_Manager() { m_bWindow_Manager = true; }
+
     /// Sets an environment variable for the program (before Start).
     void Set_Environment(const std::string& name, const std::string& value);
 
@@ -64,7 +69,8 @@ public:
     /// Sends key presses in xdotool's names ("Down", "ctrl+s"), one by one.
     bool Keys(const std::vector<std::string>& keys, int delay_ms = 120);
 
-    /// Clicks the left mouse button at a point of the screen.
+    /// Clicks the left mouse button at a point of the window found by
+    /// Wait_For_Window, in its own coordinates.
     bool Click(int x, int y);
 
     /// Types text into the focused control.
@@ -88,6 +94,8 @@ private:
     std::string m_Window;
     X_Server m_X;
     pid_t m_Pid = -1;
+    pid_t m_Window_Manager = -1;
+    bool m_bWindow_Manager = false;
     double m_Stop_Seconds = 0;
 };
 
