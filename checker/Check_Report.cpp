@@ -39,10 +39,11 @@ wxString Check_Report::Show(const wxString& path) const
     wxFileName name(path);
     if (!name.IsAbsolute() || m_Directory.empty())
         return path;
-    // Files far outside the course keep their full path.
+    // Files outside the course keep their full path: "../../usr/lib/..."
+    // would send a teacher looking in the wrong place.
     name.MakeRelativeTo(m_Directory);
     wxString shown = name.GetFullPath();
-    if (shown.StartsWith("../../../"))
+    if (shown == ".." || shown.StartsWith("../"))
         return path;
     return shown.empty() ? wxString(".") : shown;
 }

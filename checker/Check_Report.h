@@ -20,7 +20,8 @@ public:
     /// empty). The same problem given twice is kept once.
     void Add(const wxString& file, const wxString& where, const wxString& text);
 
-    /// path as shown to the teacher: relative to the course directory.
+    /// path as shown to the teacher: relative to the course directory when
+    /// inside it, otherwise in full.
     wxString Show(const wxString& path) const;
 
     size_t Count() const { return m_Problems.size(); }

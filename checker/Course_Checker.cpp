@@ -6,6 +6,7 @@
 #include "simframe/src/Option_String.h"
 
 #include <algorithm>
+#include <cmath>
 #include <wx/filename.h>
 
 namespace
@@ -479,12 +480,12 @@ void Course_Checker::Check_Options(Checked_File& config, const wxString& options
             Problem(config, "Simulation_Opts",
                     wxString::Format(U("%s hat keinen Wert: es gilt die Vorgabe"), Quote(key)));
         else
-            Check_Option_Number(config, library, key, item, value, probe);
+            Check_Option_Number(config, options, library, key, item, value, probe);
     }
 }
 
-void Course_Checker::Check_Option_Number(Checked_File& config, const wxString& library, const wxString& key,
-                                         const wxString& item, const wxString& value,
+void Course_Checker::Check_Option_Number(Checked_File& config, const wxString& options, const wxString& library,
+                                         const wxString& key, const wxString& item, const wxString& value,
                                          const Plugin_Probe& probe)
 {
     // Read as the window reads it: in the classic locale, the whole value.
@@ -492,18 +493,46 @@ void Course_Checker::Check_Option_Number(Checked_File& config, const wxString& l
     const auto number = numbers.find(key);
     if (number == numbers.end())
         return;
-    int whole;
+    // P of a family P, P_MIN, P_MAX, P_SHOW starts a field of the settings
+    // column unless P_SHOW=0; a field shows whole numbers (a percentage as
+    // a whole percent) and cuts off the rest.
+    const std::vector<wxString>& keys = probe.Get_Option_Keys();
+    auto is_key = [&keys](const wxString& name) { return std::find(keys.begin(), keys.end(), name) != keys.end(); };
+    const auto shown = numbers.find(key + "_SHOW");
+    int show = 0;
+    wxString show_text;
+    if (shown != numbers.end())
+        Option_To_Int(shown->second.Default, show);
+    if (Find_Option(options, (key + "_SHOW").utf8_str(), show_text))
+        Option_To_Int(show_text, show);
+    const bool field = is_key(key + "_MIN") && is_key(key + "_MAX") && show != 0;
+    auto whole = [&key](double v) {
+        const double low = std::trunc(v);
+        wxString text = Quote(key + "=" + wxString::FromCDouble(low));
+        if (low != v)
+            text << U(" oder ") << Quote(key + "=" + wxString::FromCDouble(low + (v < 0 ? -1 : 1)));
+        return text;
+    };
+    int whole_number;
     double decimal;
-    if (number->second.bWhole ? Option_To_Int(value, whole) : Option_To_Double(value, decimal))
+    if (number->second.bWhole ? Option_To_Int(value, whole_number) : Option_To_Double(value, decimal))
+    {
+        if (!number->second.bWhole && field && decimal != std::trunc(decimal))
+            Problem(config, "Simulation_Opts",
+                    wxString::Format(U("%s: das Feld zeigt nur ganze Zahlen und beginnt mit %s; schreiben Sie %s"),
+                                     Quote(item), wxString::FromCDouble(std::trunc(decimal)), whole(decimal)));
         return;
+    }
 
     wxString comma = value;
     wxString trimmed = value;
     trimmed.Trim(true);
     wxString why;
     if (comma.Replace(",", ".") > 0 && Option_To_Double(comma, decimal))
-        why = wxString::Format(U("%s ist keine Zahl: Dezimalzahlen schreiben sich mit Punkt, %s"),
-                               Quote(value), Quote(key + "=" + comma));
+        why = field ? wxString::Format(U("%s ist keine Zahl, und das Feld zeigt nur ganze Zahlen: schreiben Sie %s"),
+                                       Quote(value), whole(decimal))
+                    : wxString::Format(U("%s ist keine Zahl: Dezimalzahlen schreiben sich mit Punkt, %s"),
+                                       Quote(value), Quote(key + "=" + comma));
     else if (trimmed != value && Option_To_Double(trimmed, decimal))
         why = wxString::Format(U("nach der Zahl %s steht ein Leerzeichen, so ist sie keine"), Quote(trimmed));
     else if (number->second.bWhole && Option_To_Double(value, decimal))
@@ -702,11 +731,19 @@ void Course_Checker::Check_Record_Places()
                                            "Ordner, schreiben alle Schülerinnen und Schüler in diese eine "
                                            "Datei (oder, ohne Schreibrecht, gar nicht); schreiben Sie einen "
                                            "Ort im eigenen Ordner, etwa %s"),
-                                         Quote(record.Written),
-                                         Quote("~/Sim-Corvena/" + wxFileName(record.Path).GetFullName())));
+                                         Quote(record.Written), Quote(Own_Place(record.Path))));
                 break;
             }
     }
+}
+
+wxString Course_Checker::Own_Place(const wxString& record) const
+{
+    // As a new course places its records: a folder of the pupil's own named
+    // after the course's folder.
+    const wxArrayString dirs = wxFileName(m_Checked).GetDirs();
+    const wxString course = dirs.empty() ? wxString() : dirs.Last() + "/";
+    return "~/Sim-Corvena/" + course + wxFileName(record).GetFullName();
 }
 
 void Course_Checker::Report_Missing_Glossary()
@@ -752,23 +789,25 @@ void Course_Checker::Check_Progression()
         return theme.bTimeOut_Key ? wxString::Format(U("ist %ld"), theme.TimeOut) : U("fehlt");
     };
 
-    // The lock looks one item back only: below a locked theme, an item whose
-    // item before has no minimum stay opens from the tree at once.
+    // The lock looks one item back only: after a locked theme, in the order
+    // of the tree, an item whose item before has no minimum stay opens at
+    // once, and the pupil skips what is still locked in front of it.
+    int locked_before = -1;
     for (size_t i = 0; i < m_Themes.size(); i++)
     {
         if (locked(int(i)))
+        {
+            locked_before = int(i);
             continue;
-        int ancestor = m_Themes[i].Parent;
-        while (ancestor >= 0 && !locked(ancestor))
-            ancestor = m_Themes[ancestor].Parent;
-        if (ancestor < 0)
+        }
+        if (locked_before < 0)
             continue;
         const Theme_Node& before = m_Themes[Prev_Theme(int(i))];
         Problem(m_Theme_File, timeout_where(before),
                 wxString::Format(U("%s: darum lässt sich %s aus der Navigation öffnen, solange %s noch "
                                    "gesperrt ist, und überspringt so die Mindestzeit davor; ein TimeOut hier "
                                    "(etwa TimeOut=30) hält es gesperrt, bis %s so lange offen war"),
-                                 missing(before), Quote(m_Themes[i].Name), Quote(m_Themes[ancestor].Name),
+                                 missing(before), Quote(m_Themes[i].Name), Quote(m_Themes[locked_before].Name),
                                  Quote(before.Name)));
     }
 

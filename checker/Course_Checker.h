@@ -74,10 +74,11 @@ private:
     void Check_Simulation(Checked_File& config);
     void Check_Options(Checked_File& config, const wxString& options, const wxString& library,
                        const Plugin_Probe& probe);
-    void Check_Option_Number(Checked_File& config, const wxString& library, const wxString& key,
-                             const wxString& item, const wxString& value, const Plugin_Probe& probe);
-    /// The minimum stays, once the whole tree is known: sub-themes of a
-    /// locked theme that open before it, a reflection aid never unlocked.
+    void Check_Option_Number(Checked_File& config, const wxString& options, const wxString& library,
+                             const wxString& key, const wxString& item, const wxString& value,
+                             const Plugin_Probe& probe);
+    /// The minimum stays, once the whole tree is known: themes that open
+    /// while one in front of them is locked, a reflection aid never unlocked.
     void Check_Progression();
     const Plugin_Probe& Probe(const wxString& library);
 
@@ -146,6 +147,10 @@ private:
         std::vector<int> Children;
     };
     int Prev_Theme(int theme) const;
+
+    /// Where the record at path belongs instead: below the pupil's own
+    /// folder, in one for this course.
+    wxString Own_Place(const wxString& record) const;
 
     /// A problem held back until the check ends: the file, group and key,
     /// and what to say.

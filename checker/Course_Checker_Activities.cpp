@@ -205,6 +205,7 @@ void Course_Checker::Check_Question(Checked_File& config, bool selftest)
     Check_Groups(config, {}, U("Antworten haben keine Untergruppen"));
     int answers = 0, correct = 0, unmarked = 0;
     wxString odd_marker;
+    std::vector<std::pair<wxString, wxString>> other_markers;  // answer and value
     for (bool more = config.Get_First_Entry(&name, &cookie); more; more = config.Get_Next_Entry(&name, &cookie))
     {
         wxString value;
@@ -227,6 +228,8 @@ void Course_Checker::Check_Question(Checked_File& config, bool selftest)
             correct++;
         else if (!Means_Wrong(value[0]) && odd_marker.empty())
             odd_marker = value.Left(1);
+        if (code.Marked && !code.Correct && value[0] != '0')
+            other_markers.emplace_back(name, value);
 
         if (!Is_Picture_Label(code.Label))
             continue;
@@ -244,14 +247,22 @@ void Course_Checker::Check_Question(Checked_File& config, bool selftest)
                     wxString::Format(U("Bild %s nicht gefunden: die Antwort zeigt stattdessen den Text %s"),
                                      Quote(written), Quote(code.Label)));
     }
+    const bool no_right_answer = answers > 0 && correct == 0 && unmarked == 0;
+    if (!(no_right_answer && !odd_marker.empty()))
+        for (const auto& other : other_markers)
+            Problem(config, other.first,
+                    wxString::Format(U("%s: das Zeichen %s vor dem Doppelpunkt markiert eine falsche Antwort, "
+                                       "wie jedes Zeichen außer \"1\"; schreiben Sie \"0:\" (falsch) oder "
+                                       "\"1:\" (richtig)"),
+                                     Quote(other.second), Quote(other.second.Left(1))));
     if (answers == 0)
         Problem(config.Path, answers_group, U("enthält keine Antwort; die Frage wird übergangen"));
-    else if (correct == 0 && unmarked == 0 && !odd_marker.empty())
+    else if (no_right_answer && !odd_marker.empty())
         Problem(config.Path, group,
                 wxString::Format(U("keine Antwort ist richtig: nur \"1\" markiert eine richtige Antwort, "
                                    "hier steht %s; die Frage gilt nur ohne Kreuz als richtig beantwortet"),
                                  Quote(odd_marker)));
-    else if (correct == 0 && unmarked == 0 && selftest)
+    else if (no_right_answer && selftest)
         // On an exercise page "none of these" is a question a teacher may
         // mean; in the timed test it waits for the clock and counts as
         // right only when nothing is ticked.

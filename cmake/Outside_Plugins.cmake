@@ -45,7 +45,8 @@ ExternalProject_Add(algen
   DEPENDS tirsal_sdk
   INSTALL_COMMAND ${CMAKE_COMMAND} --install <BINARY_DIR>)
 
-install(PROGRAMS ${CORVENA_PLUGIN_DIR}/algen.so DESTINATION lib/sim-corvena/plugins
+# Installed as the other libraries are (not executable, as Debian has them).
+install(FILES ${CORVENA_PLUGIN_DIR}/algen.so DESTINATION lib/sim-corvena/plugins
   COMPONENT runtime)
 install(CODE "
   if(CMAKE_INSTALL_DO_STRIP)

@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace
 {
@@ -35,9 +36,15 @@ std::string Csv_Short_Number(double value)
 {
     if (!std::isfinite(value))
         return std::string();
+    // Rounded to 15 significant digits first, which every decimal of that
+    // length survives: 3 * 0.1 is 0.30000000000000004 in binary, and its
+    // cell says 0,3.
     char buffer[Number_Room];
-    const std::to_chars_result r =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general,
+                                           std::numeric_limits<double>::digits10);
+    if (r.ec != std::errc() || std::from_chars(buffer, r.ptr, value).ec != std::errc())
+        return std::string();
+    r = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     return r.ec == std::errc() ? With_Comma(buffer, r.ptr) : std::string();
 }
 

@@ -11,8 +11,9 @@
 /// spreadsheet has no number.
 std::string Csv_Number(double value);
 
-/// A value in as few digits as read back to the same number, with a comma:
-/// whole numbers stay whole ("12"), halves get one decimal ("0,5").
+/// A value rounded to 15 significant digits, in as few digits as read back
+/// to that, with a comma: whole numbers stay whole ("12"), halves get one
+/// decimal ("0,5"), and 3 × 0.1 is "0,3", not its binary noise.
 std::string Csv_Short_Number(double value);
 
 /// A text field as Windows-1252 bytes; one that holds ";", a quote or a line

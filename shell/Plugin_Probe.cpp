@@ -3,6 +3,8 @@
 #include "simframe/include/tirsal/Option_Numbers.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <cxxabi.h>
 #include <cstring>
 #include <link.h>
 #include <sys/stat.h>
@@ -38,6 +40,27 @@ namespace
                 Last = message;
         }
     };
+}
+
+wxString Plugin_Probe::Readable_Reason(const wxString& reason)
+{
+    // The loader names a missing C++ function by its linker name
+    // ("_Z9Not_Therev"); an author knows it as "Not_There()".
+    const wxString marker = "undefined symbol: ";
+    const size_t at = reason.find(marker);
+    if (at == wxString::npos)
+        return reason;
+    const size_t start = at + marker.length();
+    size_t end = reason.find_first_of(", ", start);
+    if (end == wxString::npos)
+        end = reason.length();
+    int status = 0;
+    char* name = abi::__cxa_demangle(reason.substr(start, end - start).utf8_str(), nullptr, nullptr, &status);
+    if (!name)
+        return reason;
+    const wxString readable = reason.Left(start) + wxString::FromUTF8(name) + reason.Mid(end);
+    free(name);
+    return readable;
 }
 
 bool Plugin_Probe::Find_Library(wxString& file)
@@ -118,6 +141,7 @@ bool Plugin_Probe::Load(const wxString& file)
         size_t at = m_Error.rfind(path_prefix);
         if (at != wxString::npos)
             m_Error = m_Error.Mid(at + path_prefix.length());
+        m_Error = Readable_Reason(m_Error);
         return false;
     }
 

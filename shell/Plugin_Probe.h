@@ -21,6 +21,10 @@ public:
     /// short would kill the program when its missing pages are touched.
     static bool Is_Whole_Library(const wxString& file);
 
+    /// The loader's reason with a missing symbol's linker name turned into
+    /// the function's name ("undefined symbol: Not_There()").
+    static wxString Readable_Reason(const wxString& reason);
+
     /// Loads the library at file and looks up its exports; the library
     /// stays loaded. False, with Get_Error telling why, when it does not load.
     bool Load(const wxString& file);

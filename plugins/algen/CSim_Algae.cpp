@@ -191,9 +191,12 @@ void CSim_Algae::On_Reset(wxCommandEvent& event)
 {
     if (!m_pReset || event.GetEventObject() != m_pReset)
         return;
-    for (const Setting& s : m_Settings)
+    for (Setting& s : m_Settings)
+    {
         if (s.pCtrl)
             s.pCtrl->Set_Value(s.Value);
+        s.Logged.clear();
+    }
     Update_Simulation(m_pReset);
 }
 
@@ -219,6 +222,9 @@ void CSim_Algae::Update_Simulation(const wxObject* control)
         {
             activity = m_Settings[p].Activity;
             value = Number(p == TIME ? days : Value(Parameter(p), false));
+            if (value == m_Settings[p].Logged)
+                return;
+            m_Settings[p].Logged = value;
         }
     Log_Activity(activity, value);
 }

@@ -50,6 +50,7 @@ private:
         const char* Activity;  ///< its entry in the log
         int Group;             ///< the colour of its label
         CSim_SpinCtrl* pCtrl;
+        wxString Logged;       ///< the value last logged, empty after a reset
     };
 
     static void Default_Settings(Setting (&settings)[PARAMETERS]);
@@ -65,7 +66,9 @@ private:
     void On_Reset(wxCommandEvent& event);
 
     /// Hands the current values to the plot, recomputes and logs the change
-    /// made with control (none: no entry).
+    /// made with control (none: no entry). A value is logged only when it
+    /// differs from the one last logged for its control: a number typed and
+    /// entered is reported again when the field loses the focus.
     void Update_Simulation(const wxObject* control);
 
     Setting m_Settings[PARAMETERS];

@@ -179,5 +179,5 @@ void CSim_Pond::Update_Simulation(int id)
         // The first update, and the parameters outside the model.
         break;
     }
-    Log_Activity(activity, value);
+    Log_Change(activity, value, id == ID_POND_RESET);
 }

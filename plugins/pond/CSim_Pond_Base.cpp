@@ -204,3 +204,17 @@ bool CSim_Pond_Base::Reference_Shown() const
 {
     return m_pReference && m_pReference->GetValue();
 }
+
+void CSim_Pond_Base::Log_Change(const wxString& activity, const wxString& value, bool reset)
+{
+    if (reset)
+        m_Logged.clear();
+    else
+    {
+        const auto logged = m_Logged.find(activity);
+        if (logged != m_Logged.end() && logged->second == value)
+            return;
+        m_Logged[activity] = value;
+    }
+    Log_Activity(activity, value);
+}

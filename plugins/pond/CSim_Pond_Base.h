@@ -7,6 +7,7 @@
 #include "tirsal/CSim_Window.h"
 #include "tirsal/Option_Numbers.h"
 
+#include <map>
 #include <string>
 #include <vector>
 #include <wx/string.h>
@@ -119,7 +120,15 @@ protected:
     /// while it is hidden.
     bool Reference_Shown() const;
 
+    /// Logs activity with value, unless it repeats the value last logged
+    /// for that activity: a number typed and entered is reported again when
+    /// its field loses the focus. After a reset every value counts again.
+    void Log_Change(const wxString& activity, const wxString& value, bool reset);
+
     Pond_Options m_Settings;
     wxChoice* m_pScenario;
     wxCheckBox* m_pReference;
+
+private:
+    std::map<wxString, wxString> m_Logged;  ///< activity: the value last logged
 };

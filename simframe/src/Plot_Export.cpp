@@ -12,6 +12,7 @@
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/mstream.h>
+#include <wx/utils.h>
 #include <wx/window.h>
 
 namespace
@@ -41,17 +42,28 @@ namespace
         return nullptr;
     }
 
+    // Where the next export dialog opens: the folder chosen last, at first
+    // the pupil's home folder (the program's working folder means nothing
+    // to a pupil).
+    wxString& Export_Folder()
+    {
+        static wxString folder = wxGetHomeDir();
+        return folder;
+    }
+
     // The path is built from the dialog's directory and name: its own path
     // is not reliable right after the dialog closes.
     wxString Choose_Export_File(wxWindow* parent, const Export_Kind& kind, const wxString& default_name)
     {
-        wxString dir, name = default_name + kind.Name_Suffix;
+        wxString dir = Export_Folder(), name = default_name + kind.Name_Suffix;
         for (;;)
         {
             wxFileDialog dialog(parent, kind.Title, dir, name, kind.Filter, wxFD_SAVE);
             if (dialog.ShowModal() != wxID_OK)
                 return wxString();
             const wxString path = Export_File_Path(dialog.GetDirectory(), dialog.GetFilename(), kind.Ext);
+            if (!path.empty())
+                Export_Folder() = wxFileName(path).GetPath();
             if (path.empty() || !wxFileName::FileExists(path))
                 return path;
             wxMessageDialog question(parent, Replace_Question(path), kind.Title, wxYES_NO | wxICON_QUESTION);

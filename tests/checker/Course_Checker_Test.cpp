@@ -2,6 +2,7 @@
 // course and on what it cannot read.
 
 #include "checker/Course_Checker.h"
+#include "shell/Plugin_Probe.h"
 
 #include "tests/support/Temp_Dir.h"
 
@@ -61,16 +62,17 @@ TEST(Course_Checker, Reports_Each_Slip_Once_With_Its_File_And_Key)
               "[Themes/1_Hecht]\nName=Hecht\nTimeOut=zehn\nSimulaton=" + PLUGINS + "/fischlauf.so\n"
               "Content=seiten/hecht.htm\nSimulation_Opts=TIME=5\n"
               "[Themes/2_Rotfeder]\nName=Rotfeder\nTimeOut=15\nSimulation=" + PLUGINS + "/fischlauf.dll\n"
-              "Simulation_Opts=TIME=200;RF_STRAT=100;SZENARIO=1;HE_DEAD=12,5;RF_START =5; HE_START=5\n"
+              "Simulation_Opts=TIME=200;RF_STRAT=100;SZENARIO=1;HE_DEAD=12,5;RF_START =5; HE_START=5;RF_GROW=8.5;RF_GROW_MAX=0.5\n"
               "Simulation_Log=protokolle/rotfeder.log\nExercises=uebungen/rotfeder.ini\n"
               "[Themes/3_Kaputt]\nName=Kaputt\nSimulation=kaputt.so\n"
               "[Themes/3_Kaputt/1_Unter]\nName=Unter\nContent=seiten/start.htm\n"
-              "[Themes/4_Ohne]\nName=Ohne\nSimulation=" CORVENA_STAGE_DIR "/libtirsal.so\n"
-              "[Themes/5_Doppelt]\nSimulation=" + PLUGINS + "/fischlauf_2.so\nSimulation_Opts=KA_START=100;RF_FEED=50\n"
+              "[Themes/4_Ohne]\nName=Ohne\nTimeOut=5\nSimulation=" CORVENA_STAGE_DIR "/libtirsal.so\n"
+              "[Themes/5_Doppelt]\nTimeOut=5\nSimulation=" + PLUGINS + "/fischlauf_2.so\n"
+              "Simulation_Opts=KA_START=100;RF_FEED=50;KA_GROW=6.5;KA_GROW_SHOW=0\n"
               "Simulation_Log=protokolle/../protokolle/rotfeder.log\n"
               "[Themes/6_Kurs]\nSimulation=" + PLUGINS + "/fischlauf.so\nSimulation_Log=selbsttest.ini\n"
               "Simulation_Opts=time=300;X_NAME=TIME=5;TIME=100;ZOOM=1;ZOOM=2;SIM_TYPE;Y_NAME=\n"
-              "[Themes/5b_Windows]\nSimulation=win/fischlauf.dll\nSimulation_Opts=RF_KAP=500\n");
+              "[Themes/5b_Windows]\nTimeOut=5\nSimulation=win/fischlauf.dll\nSimulation_Opts=RF_KAP=500\n");
     dir.Write("kaputt.so", "keine Bibliothek\n");
     dir.Write("win/fischlauf.dll", "MZ\x90 eine Bibliothek f\xFCr Windows\n");
     ASSERT_TRUE(wxCopyFile(PLUGINS + "/fischlauf.so", dir.File("win/fischlauf.so")));
@@ -104,6 +106,9 @@ TEST(Course_Checker, Reports_Each_Slip_Once_With_Its_File_And_Key)
               "[Frage4]\nQuestion=Keine ist richtig, mit Absicht\n[Frage4/Answers]\na=0:A\nb=x:B\n");
     const std::string before = Listing(dir);
     const std::string o = "themen.ini [Themes/6_Kurs] Simulation_Opts: ";
+    const std::string own_folder = "schreiben Sie einen Ort im eigenen Ordner, etwa \"~/Sim-Corvena/"
+                                   + std::filesystem::path(dir.File_Str("x")).parent_path().filename().string()
+                                   + "/rotfeder.log\"";
 
     const std::string summary = Expect_Each_Once(dir.File("sim_corvena.ini"), {
         {"sim_corvena.ini LOGFILE: ", "\"blockiert\" ist eine Datei"},
@@ -120,13 +125,16 @@ TEST(Course_Checker, Reports_Each_Slip_Once_With_Its_File_And_Key)
         {"themen.ini [Themes/2_Rotfeder] Simulation_Opts: \"RF_START =5\": ",
          "steht ein Leerzeichen, darum findet fischlauf.so den Schlüssel nicht und nimmt die Vorgabe RF_START=200"},
         {"themen.ini [Themes/2_Rotfeder] Simulation_Opts: \"HE_DEAD=12,5\": ",
-         "mit Punkt, \"HE_DEAD=12.5\"; fischlauf.so nimmt die Vorgabe HE_DEAD=20"},
-        {"themen.ini [Themes/2_Rotfeder] Simulation_Log: ", "liegt im Kursordner"},
+         "das Feld zeigt nur ganze Zahlen: schreiben Sie \"HE_DEAD=12\" oder \"HE_DEAD=13\"; fischlauf.so nimmt die Vorgabe HE_DEAD=20"},
+        // A field cuts a decimal off, a range or a hidden value keeps it.
+        {"themen.ini [Themes/2_Rotfeder] Simulation_Opts: \"RF_GROW=8.5\": ", "nur ganze Zahlen und beginnt mit 8;"},
+        {"themen.ini [Themes/2_Rotfeder] Simulation_Log: ", own_folder},
         // The lock looks one item back: below the locked theme, Unter opens at once.
         {"themen.ini [Themes/3_Kaputt] TimeOut: fehlt: ", "\"Unter\" aus der Navigation öffnen, solange \"Kaputt\""},
+        {"themen.ini [Themes/3_Kaputt/1_Unter] TimeOut: fehlt: ", "\"Ohne\" aus der Navigation öffnen, solange \"Kaputt\""},
         {"themen.ini [Themes/6_Kurs] TimeOut: fehlt: ", "die Reflektionshilfe wird nie freigeschaltet"},
         {"themen.ini [Themes/3_Kaputt] Simulation: ", "\"kaputt.so\" lässt sich nicht laden"},
-        {"themen.ini [Themes/4_Ohne] Simulation: ", "fehlt der Einstiegspunkt SIM_Get_Simulation"},
+        {"themen.ini [Themes/4_Ohne] Simulation: \"" CORVENA_STAGE_DIR "/libtirsal.so\"", "fehlt der Einstiegspunkt SIM_Get_Simulation"},
         // Each plug-in knows its own keys only, and their case counts.
         {"themen.ini [Themes/5_Doppelt] Simulation_Opts: ", "\"RF_FEED\" ist kein Schlüssel von fischlauf_2.so"},
         {o, "\"time\" ist kein Schlüssel von fischlauf.so (gemeint ist wohl \"TIME\": Groß- und Kleinschreibung zählt)"},
@@ -153,8 +161,9 @@ TEST(Course_Checker, Reports_Each_Slip_Once_With_Its_File_And_Key)
         {"seiten/aufgabe.htm Zeile 2: ", "(schreiben Sie src=\"./teich_klein.png\")"},
         {"uebungen/rotfeder.ini [Frage1/Answers] b: ", "ohne Lösungszeichen: \"Hechte\""},
         {"uebungen/rotfeder.ini [Frage2]: ", "keine Antwort ist richtig"},
-        {"uebungen/rotfeder.ini [Frage3] Question: ", "fehlt"}});
-    EXPECT_EQ(summary, "Geprüft: " + dir.File_Str("sim_corvena.ini") + " – 37 Probleme gefunden.");
+        {"uebungen/rotfeder.ini [Frage3] Question: ", "fehlt"},
+        {"uebungen/rotfeder.ini [Frage4/Answers] b: ", "das Zeichen \"x\" vor dem Doppelpunkt markiert eine falsche Antwort"}});
+    EXPECT_EQ(summary, "Geprüft: " + dir.File_Str("sim_corvena.ini") + " – 40 Probleme gefunden.");
     // The records' folders that the program would make are not made.
     EXPECT_EQ(Listing(dir), before);
 }
@@ -192,4 +201,8 @@ TEST(Course_Checker, Exit_Codes_Tell_Clean_Problems_And_Unreadable_Apart)
         // Problem lines and the summary, nothing else: a clean report is the summary alone.
         EXPECT_EQ(size_t(std::count(report.begin(), report.end(), '\n')), c.lines) << report;
     }
+    // A plug-in that does not load names the missing function as its author wrote it.
+    EXPECT_EQ(Plugin_Probe::Readable_Reason("undefined symbol: _Z9Not_Therev, version X"),
+              "undefined symbol: Not_There(), version X");
+    EXPECT_EQ(Plugin_Probe::Readable_Reason("undefined symbol: not_mangled"), "undefined symbol: not_mangled");
 }

@@ -243,6 +243,23 @@ namespace
         }
         return text;
     }
+
+    // Cancels a file dialog, noting the folder it opened in.
+    class Cancel_Noting_Folder : public wxExpectModalBase<wxFileDialog, Cancel_Noting_Folder>
+    {
+    public:
+        explicit Cancel_Noting_Folder(wxString* folder) : m_pFolder(folder) {}
+
+    protected:
+        int OnInvoked(wxFileDialog* dialog) const override
+        {
+            *m_pFolder = dialog->GetDirectory();
+            return wxID_CANCEL;
+        }
+
+    private:
+        wxString* m_pFolder;
+    };
 }
 
 TEST_F(Pond_Window, Empty_Options_Give_The_Default_Columns_And_Runs)
@@ -310,6 +327,11 @@ TEST_F(Pond_Window, Every_Change_Is_Logged_With_The_Value_It_Set)
     };
     for (const auto& change : changes)
         Spin_To(Spin(window, change.first), change.second);
+    // Typed and entered, then reported again as the field loses the focus.
+    CSim_SpinCtrl* pikes = Spin(window, ID_POND_HE_START);
+    pikes->SetValue(40);
+    Send(pikes, wxEVT_TEXT_ENTER, 40);
+    Send<wxSpinEvent>(pikes, wxEVT_SPINCTRL, 40);
     for (int selection : {1, 2, 0})
         Choose(Find<wxChoice>(window), selection);
     for (bool ticked : {false, true})
@@ -329,12 +351,13 @@ TEST_F(Pond_Window, Every_Change_Is_Logged_With_The_Value_It_Set)
                            "10:00:25\tRF Grow\t0.120000\n"
                            "10:00:30\tHE Start\t30.000000\n"
                            "10:00:35\tHE Dead\t0.250000\n"
-                           "10:00:50\tScenario\thalbieren\n"
-                           "10:00:55\tScenario\tschwankend\n"
-                           "10:01:00\tScenario\tkonstant\n"
-                           "10:01:05\tShow Def\taus\n"
-                           "10:01:10\tShow Def\tan\n"
-                           "10:01:15\tReset\t\n");
+                           "10:00:50\tHE Start\t40.000000\n"
+                           "10:01:00\tScenario\thalbieren\n"
+                           "10:01:05\tScenario\tschwankend\n"
+                           "10:01:10\tScenario\tkonstant\n"
+                           "10:01:15\tShow Def\taus\n"
+                           "10:01:20\tShow Def\tan\n"
+                           "10:01:25\tReset\t\n");
 }
 
 TEST_F(Pond_Window, Reset_Restores_Controls_And_Scenario_But_Not_The_Check_Box)
@@ -431,6 +454,7 @@ TEST_F(Pond_Window, Fertiliser_Feeds_The_Algae_And_Is_Logged_With_The_Rate_Used)
     const std::vector<CSim_SpinCtrl*> spins = All<CSim_SpinCtrl>(window);
     ASSERT_EQ(spins.size(), 5u);  // time span, three start values, fertiliser
     Spin_To(spins[4], 10);
+    Send<wxSpinEvent>(spins[4], wxEVT_SPINCTRL, 10);  // again as the field loses the focus: no line
     wxTEST_DIALOG(Command(Find<wxPanel>(window), PLOT_EXPORT_VALUES),
                   wxExpectModal<wxFileDialog>(m_Dir.File("algen.csv")));
     // On day 50 the algae of the fertilised pond stand at 9.342372, those of
@@ -449,7 +473,7 @@ TEST_F(Pond_Window, Fertiliser_Feeds_The_Algae_And_Is_Logged_With_The_Rate_Used)
     EXPECT_NE(cells[5], cells[2]);
     Destroy(window);
     EXPECT_EQ(m_Dir.Read("algen.txt"),
-              Log_Header + "10:00:05\tInput\t0.100000\n" + Export_Line("10:00:05", "Export Werte", "algen.csv"));
+              Log_Header + "10:00:05\tInput\t0.100000\n" + Export_Line("10:00:10", "Export Werte", "algen.csv"));
 }
 
 TEST_F(Pond_Window, Series_Are_Resized_Only_For_A_New_Number_Of_Steps)
@@ -547,8 +571,11 @@ TEST_F(Pond_Window, Values_Read_Back_As_Both_Runs_And_Only_Written_Files_Are_Log
                                               {&c.Capacity, &c.Rudd, &c.Pike, &r.Capacity, &r.Rudd, &r.Pike}));
 
     // Cancelled, a file there not to be replaced, or a folder that cannot be
-    // made (a file is in its place): nothing written, nothing logged.
-    wxTEST_DIALOG(Command(plot, PLOT_EXPORT_IMAGE), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
+    // made (a file is in its place): nothing written, nothing logged. The
+    // next dialog opens in the folder chosen last.
+    wxString folder;
+    wxTEST_DIALOG(Command(plot, PLOT_EXPORT_IMAGE), Cancel_Noting_Folder(&folder));
+    EXPECT_EQ(folder + "/", m_Dir.Path());
     m_Dir.Write("bild.png", "alt");
     wxTEST_DIALOG(Command(plot, PLOT_EXPORT_IMAGE), wxExpectModal<wxFileDialog>(m_Dir.File("bild")),
                   wxExpectModal<wxMessageDialog>(wxNO), wxExpectModal<wxFileDialog>("", wxID_CANCEL));

@@ -35,6 +35,10 @@ TEST(Plot_Values, Odd_Values_And_Titles_Keep_Every_Row_Intact)
     EXPECT_EQ(Csv_Number(-0.25), "-0,250000");
     EXPECT_EQ(Csv_Number(1e300).find_first_of(".e"), std::string::npos);
     EXPECT_EQ(Csv_Number(std::numeric_limits<double>::infinity()), "");
+    // A time axis in steps of 0.1 without the noise of binary fractions.
+    EXPECT_EQ(Csv_Short_Number(3 * 0.1), "0,3");
+    EXPECT_EQ(Csv_Short_Number(399 * 0.1), "39,9");
+    EXPECT_EQ(Csv_Short_Number(-1e300).find_first_of(".e"), std::string::npos);
 
     // X_NAME comes from a course: a quote, a semicolon, a line feed and
     // characters beyond Windows-1252 neither split nor end the header. A

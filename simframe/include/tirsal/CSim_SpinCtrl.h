@@ -1,6 +1,8 @@
 #pragma once
 
 #include <wx/spinctrl.h>
+// A number typed and entered arrives as wxEVT_TEXT_ENTER.
+#include <wx/textctrl.h>
 
 #include "tirsal/Tirsal_Export.h"
 

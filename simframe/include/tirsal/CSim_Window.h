@@ -1,6 +1,11 @@
 #pragma once
 
+// The controls the Add_* operations return, whole, so that a plug-in can
+// use them and bind their events with this header alone.
 #include <wx/arrstr.h>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
 #include <wx/colour.h>
 #include <wx/scrolwin.h>
 #include <wx/string.h>
@@ -9,9 +14,6 @@
 #include "tirsal/CSim_SpinCtrl.h"
 #include "tirsal/Tirsal_Export.h"
 
-class wxButton;
-class wxCheckBox;
-class wxChoice;
 class wxStaticBoxSizer;
 
 /// The base of every simulation window. A plug-in derives its window from
@@ -37,10 +39,12 @@ public:
     virtual ~CSim_Window();
 
     /// Starts the activity log for path: anything recorded before is
-    /// dropped and a header with today's date begins the record, which is
-    /// written when the window is destroyed (replacing the file; an
-    /// unwritable path is skipped silently). False for an empty path, which
-    /// changes nothing.
+    /// dropped and a header with today's date begins the record. An earlier
+    /// run found at path (a log with activity lines) is first kept beside it
+    /// as <stem>-<YYYY-MM-DD_HH-MM-SS><ext>; the file then holds the new
+    /// record as it grows and is written whole when the window is destroyed
+    /// (an unwritable path is skipped silently). False for an empty path,
+    /// which changes nothing.
     bool Set_Log_File(const wxString& path);
 
     /// Stops whatever the simulation runs by itself (timers, stepping). The
