@@ -1,5 +1,6 @@
 #include "shell/File_Choice.h"
 
+#include "common/Chosen_Path.h"
 #include "common/Record_File.h"
 #include "shell/Message_Box.h"
 #include "shell/Session_End.h"
@@ -18,17 +19,19 @@ wxString Choose_File(const wxString& title, const wxString& default_dir,
     while (!Is_Session_Ending())
     {
         wxFileDialog dialog(parent, title, dir, name, filter, style & ~wxFD_OVERWRITE_PROMPT);
-        if (dialog.ShowModal() != wxID_OK || dialog.GetFilename().empty())
+        if (dialog.ShowModal() != wxID_OK)
             return wxString();
-        wxFileName path(dialog.GetDirectory(), dialog.GetFilename());
+        wxFileName path(Chosen_Path(dialog));
+        if (!path.HasName())
+            return wxString();
         if ((style & wxFD_SAVE) && !default_ext.empty() && !path.HasExt())
             path.SetExt(default_ext);
         if (!ask || !path.FileExists()
             || Message_Box(Replace_Question(path.GetFullPath()), title, wxYES_NO | wxICON_QUESTION, parent) == wxYES)
             return path.GetFullPath();
         // "Nein": back to the dialog, at the name typed.
-        dir = dialog.GetDirectory();
-        name = dialog.GetFilename();
+        dir = path.GetPath();
+        name = path.GetFullName();
     }
     return wxString();
 }

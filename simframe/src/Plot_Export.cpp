@@ -1,5 +1,6 @@
 #include "tirsal/Plot_Export.h"
 
+#include "common/Chosen_Path.h"
 #include "common/Record_File.h"
 #include "simframe/src/Plot_Values.h"
 #include "tirsal/CSim_Window.h"
@@ -51,8 +52,6 @@ namespace
         return folder;
     }
 
-    // The path is built from the dialog's directory and name: its own path
-    // is not reliable right after the dialog closes.
     wxString Choose_Export_File(wxWindow* parent, const Export_Kind& kind, const wxString& default_name)
     {
         wxString dir = Export_Folder(), name = default_name + kind.Name_Suffix;
@@ -61,7 +60,8 @@ namespace
             wxFileDialog dialog(parent, kind.Title, dir, name, kind.Filter, wxFD_SAVE);
             if (dialog.ShowModal() != wxID_OK)
                 return wxString();
-            const wxString path = Export_File_Path(dialog.GetDirectory(), dialog.GetFilename(), kind.Ext);
+            const wxFileName chosen(Chosen_Path(dialog));
+            const wxString path = Export_File_Path(chosen.GetPath(), chosen.GetFullName(), kind.Ext);
             if (!path.empty())
                 Export_Folder() = wxFileName(path).GetPath();
             if (path.empty() || !wxFileName::FileExists(path))
@@ -70,8 +70,8 @@ namespace
             question.SetYesNoLabels("Ja", "Nein");
             if (question.ShowModal() == wxID_YES)
                 return path;
-            dir = dialog.GetDirectory();
-            name = dialog.GetFilename();
+            dir = chosen.GetPath();
+            name = chosen.GetFullName();
         }
     }
 
