@@ -29,20 +29,23 @@ CSim_Exercise::CSim_Exercise(wxWindow* parent, const wxString& file)
     SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
     SetFont(wxFont(10, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL, false, wxEmptyString));
 
-    std::vector<Exercise_Question> questions;
-    if (!Read_Exercise_File(m_File, &questions))
+    // Only questions with answers are read, so any question is an answer.
+    if (!Read_Exercise_File(m_File, &m_Unmade) || m_Unmade.empty())
         return;
-
-    wxBoxSizer* page = new wxBoxSizer(wxVERTICAL);
-    for (const Exercise_Question& question : questions)
-        Add_Question(page, question);
-
-    if (m_nAnswers <= 0)
-    {
-        delete page;
-        return;
-    }
     m_Ready = true;
+    // A page waits behind its tab, and most stay unseen in a lesson: the
+    // boxes are made when the page first comes on show.
+    Bind(wxEVT_SHOW, &CSim_Exercise::On_Shown, this);
+}
+
+void CSim_Exercise::Make_Boxes()
+{
+    if (m_Unmade.empty())
+        return;
+    wxBoxSizer* page = new wxBoxSizer(wxVERTICAL);
+    for (const Exercise_Question& question : m_Unmade)
+        Add_Question(page, question);
+    m_Unmade.clear();
 
     wxBoxSizer* buttons = new wxBoxSizer(wxHORIZONTAL);
     const wxSize size(150, 30);
@@ -57,6 +60,14 @@ CSim_Exercise::CSim_Exercise(wxWindow* parent, const wxString& file)
     SetSizer(page, true);
     SetScrollRate(20, 20);
     Prepare_Scroll_Page(this);
+    Layout();
+}
+
+void CSim_Exercise::On_Shown(wxShowEvent& event)
+{
+    if (event.IsShown() && !IsBeingDeleted())
+        Make_Boxes();
+    event.Skip();
 }
 
 CSim_Exercise::~CSim_Exercise()
@@ -85,6 +96,7 @@ bool CSim_Exercise::Add_Question(wxSizer* page, const Exercise_Question& questio
 
 bool CSim_Exercise::Check_Answers()
 {
+    Make_Boxes();
     Log_Program_Activity(wxString::Format(Record_Text(Record_Texts::Exercise_Checked), m_File));
     bool right = true;
     for (const Answer_Record& answer : m_Answers)
@@ -105,6 +117,7 @@ bool CSim_Exercise::Check_Answers()
 
 bool CSim_Exercise::Show_Solution()
 {
+    Make_Boxes();
     for (const Answer_Record& answer : m_Answers)
     {
         answer.pBox->SetForegroundColour(answer.pBox->GetValue() == answer.Correct ? *wxBLACK : *wxRED);
@@ -117,6 +130,7 @@ bool CSim_Exercise::Show_Solution()
 
 bool CSim_Exercise::Reset_Answers()
 {
+    Make_Boxes();
     for (const Answer_Record& answer : m_Answers)
     {
         answer.pBox->SetForegroundColour(*wxBLACK);

@@ -34,16 +34,14 @@ namespace
     }
 }
 
-CSim_Question::CSim_Question(wxWindow* parent, CSim_Config& config)
+CSim_Question::CSim_Question(wxWindow* parent, const Exercise_Question& question)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxBORDER_NONE, wxPanelNameStr),
       m_nAnswers(0), m_nCorrect(0)
 {
     Hide();
     SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
     SetFont(wxFont(12, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL, false, wxEmptyString));
-
-    Exercise_Question question;
-    if (!Read_Exercise_Question(config, &question))
+    if (question.Answers.empty())
         return;
     m_Question = question.Text;
 

@@ -6,7 +6,7 @@
 #include <wx/panel.h>
 
 class wxCheckBox;
-class CSim_Config;
+struct Exercise_Question;
 
 /// One question of the self-test: its text, an optional picture, and the
 /// answers as check boxes, each a text or a picture. Clicks on the boxes
@@ -14,10 +14,9 @@ class CSim_Config;
 class CSim_Question : public wxPanel
 {
 public:
-    /// Builds the hidden panel from the current group of config (which it
-    /// leaves in that group's "Answers"); without text or answers the panel
-    /// stays empty with no answers.
-    CSim_Question(wxWindow* parent, CSim_Config& config);
+    /// Builds the hidden panel from a question of the self-test file;
+    /// without answers the panel stays empty.
+    CSim_Question(wxWindow* parent, const Exercise_Question& question);
     virtual ~CSim_Question();
 
     /// Appends an answer record; always true.

@@ -60,26 +60,13 @@ CSim_Reflections::CSim_Reflections(wxWindow* parent, const wxString& file)
         config->Read("MIN_PROMPT", &m_Min_Prompt,
                      wxString::FromUTF8("Bitte beantworte alle Fragen ausführlich."));
         config->Read_File("Logfile", &m_Log_File);
-        wxString title, intro;
-        config->Read("Title", &title, "[Title]");
-        config->Read("Intro", &intro, "[Intro]");
-
-        wxStaticText* heading = new wxStaticText(area, wxID_ANY, title, wxDefaultPosition,
-                                                 wxDefaultSize, 0);
-        heading->SetFont(wxFont(16, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_BOLD));
-        content->Add(heading, 0, wxLEFT | wxRIGHT, 5);
-        content->Add(10, 10);
-        content->Add(Create_Info_Text(area, wxEmptyString, 12, false, 0), 0, wxEXPAND, 0);
-        content->Add(Create_Info_Text(area, intro, 12, false, 100), 0, wxEXPAND | wxLEFT | wxRIGHT, 5);
-        content->Add(10, 10);
         area->SetSizer(content);
 
-        // The topics' panels are most of the work of a start and stay
-        // unseen until the pupil opens the dialog: they are made then, from
-        // the file as it was read now.
+        // The scroll area's content is most of the work of a start and
+        // stays unseen until the pupil opens the dialog: it is made then,
+        // from the file as it was read now.
         m_nItems = int(config->Get_Group_Names().size());
-        if (m_nItems > 0)
-            m_pUnbuilt = std::move(config);
+        m_pUnbuilt = std::move(config);
     }
     else
         delete content;
@@ -102,6 +89,16 @@ void CSim_Reflections::Build_Topics()
         return;
     std::unique_ptr<CSim_Config> config = std::move(m_pUnbuilt);
     wxSizer* content = m_pArea->GetSizer();
+    wxString title, intro;
+    config->Read("Title", &title, "[Title]");
+    config->Read("Intro", &intro, "[Intro]");
+    wxStaticText* heading = new wxStaticText(m_pArea, wxID_ANY, title, wxDefaultPosition, wxDefaultSize, 0);
+    heading->SetFont(wxFont(16, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_BOLD));
+    content->Add(heading, 0, wxLEFT | wxRIGHT, 5);
+    content->Add(10, 10);
+    content->Add(Create_Info_Text(m_pArea, wxEmptyString, 12, false, 0), 0, wxEXPAND, 0);
+    content->Add(Create_Info_Text(m_pArea, intro, 12, false, 100), 0, wxEXPAND | wxLEFT | wxRIGHT, 5);
+    content->Add(10, 10);
     // Topics come in the order the configuration enumerates groups.
     wxString path = config->Get_Path();
     for (const wxString& name : config->Get_Group_Names())

@@ -61,7 +61,7 @@ private:
     wxString m_Log_File;
     wxString m_Min_Prompt;
     bool m_bFile_Taken;  // this run has written the answers file
-    // The reflection file as read at start, until its topics are built.
+    // The reflection file as read at start, until the content is made.
     std::unique_ptr<CSim_Config> m_pUnbuilt;
     wxScrolledWindow* m_pArea;
 

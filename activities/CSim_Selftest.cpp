@@ -5,7 +5,6 @@
 #include "activities/Static_Label.h"
 #include "common/Record_Texts.h"
 #include "shell/Activity_Log.h"
-#include "shell/CSim_Config.h"
 #include "shell/Message_Box.h"
 
 #include <algorithm>
@@ -74,17 +73,11 @@ CSim_Selftest::CSim_Selftest(wxWindow* parent, const wxString& file, int time)
     m_pIntro->SetFont(wxFont(12, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL));
     New_Static_Label(m_pIntro, L"Der Test wird durch Drücken der 'Weiter'-Taste gestartet.");
 
-    CSim_Config config(file);
-    if (config.Is_Open())
-    {
-        const wxString home = config.Get_Path();
-        for (const wxString& group : config.Get_Group_Names())
-        {
-            config.Set_Path(group);
-            Add_Question(area, config);
-            config.Set_Path(home);
-        }
-    }
+    // The panels, with their pictures, wait unseen until the pupil starts
+    // the test, if ever: they are made when the dialog is first shown.
+    // Only questions with answers are read, so each one takes part.
+    Read_Exercise_File(file, &m_Unmade);
+    m_nQuestions = int(m_Unmade.size());
     SetSize(Visible_Screen_Area(this));
 }
 
@@ -94,17 +87,26 @@ CSim_Selftest::~CSim_Selftest()
     delete m_pTimer;
 }
 
-bool CSim_Selftest::Add_Question(wxWindow* parent, CSim_Config& config)
+bool CSim_Selftest::Add_Question(wxWindow* parent, const Exercise_Question& read)
 {
-    CSim_Question* question = new CSim_Question(parent, config);
+    CSim_Question* question = new CSim_Question(parent, read);
     if (question->Get_Answer_Count() <= 0)
     {
         question->Destroy();
         return false;
     }
     m_Questions.push_back(question);
-    m_nQuestions++;
     return true;
+}
+
+void CSim_Selftest::Make_Questions()
+{
+    if (m_Unmade.empty())
+        return;
+    for (const Exercise_Question& question : m_Unmade)
+        Add_Question(m_pIntro->GetParent(), question);
+    m_Unmade.clear();
+    m_nQuestions = int(m_Questions.size());
 }
 
 void CSim_Selftest::Judge_Question()
@@ -122,6 +124,7 @@ bool CSim_Selftest::Next_Question()
     // self-test then, but the dialog must not fall over either).
     if (m_nQuestions <= 0)
         return false;
+    Make_Questions();
 
     if (m_iQuestion < 0)
     {
@@ -225,6 +228,7 @@ void CSim_Selftest::On_CheckBox(wxCommandEvent&)
 void CSim_Selftest::On_Init(wxInitDialogEvent&)
 {
     Log_Program_Activity(Record_Text(Record_Texts::Selftest_Started));
+    Make_Questions();
     wxWindow* area = m_pIntro->GetParent();
     m_pIntro->SetPosition(wxPoint(0, 0));
     m_pIntro->SetSize(area->GetClientSize());

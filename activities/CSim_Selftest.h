@@ -1,5 +1,7 @@
 #pragma once
 
+#include "activities/Exercise_File.h"
+
 #include <vector>
 #include <wx/dialog.h>
 
@@ -7,7 +9,6 @@ class wxGauge;
 class wxPanel;
 class wxTimer;
 class wxTimerEvent;
-class CSim_Config;
 class CSim_Question;
 
 /// Button identifier of "Weiter".
@@ -26,18 +27,23 @@ public:
     /// The time allowance used when a course gives none that makes sense.
     static const int DEFAULT_TIME = 60;
 
-    /// Builds the hidden dialog from the self-test file; time is the
+    /// Builds the hidden dialog and reads the self-test file; time is the
     /// allowance per question in the course's units (a tick of 100 ms uses
     /// two of the time x 10 units). A time below 1 is taken as DEFAULT_TIME.
+    /// The question panels are made when the dialog is first shown.
     CSim_Selftest(wxWindow* parent, const wxString& file, int time);
     virtual ~CSim_Selftest();
 
     /// True when at least one question can take part.
     bool Has_Questions() const { return m_nQuestions > 0; }
 
-    /// Builds a question panel on parent from the current group of config;
-    /// false (and the panel gone) when it has no answers.
-    bool Add_Question(wxWindow* parent, CSim_Config& config);
+    /// Builds a question panel on parent; false (and the panel gone) when
+    /// it has no answers.
+    bool Add_Question(wxWindow* parent, const Exercise_Question& question);
+
+    /// Makes the question panels as read from the file, unless they are
+    /// made already.
+    void Make_Questions();
 
     /// Starts the run from the start panel, judges the question on screen
     /// and shows the next one, or after the last one ends the run and shows
@@ -72,6 +78,7 @@ protected:
     wxGauge* m_pGauge;
     wxTimer* m_pTimer;
     wxPanel* m_pIntro;
+    std::vector<Exercise_Question> m_Unmade;  // as read, until the panels are made
 
 private:
     wxDECLARE_EVENT_TABLE();

@@ -1,18 +1,21 @@
 // Start-up with a course of many themes: the catalogue and the navigation
 // tree as CSim_Frame::Load_Themes builds them (the catalogue reads the
-// theme file and makes every theme notebook with its pages, the tree gets an
-// item and the window manager a pane for each, the root is opened), beside
-// the toolkit's floor: as many empty notebooks with one HTML page each. Both
-// are made in a hidden main window (it shows itself only after its course
-// is loaded); both windows were shown once before, so the toolkit has made
-// its native windows in both cases alike.
+// theme file, the tree gets an item for each theme, the root is opened and
+// so gets its notebook and pages; every other theme gets its own when it is
+// first opened), beside the toolkit's floor: as many empty notebooks with one
+// HTML page each, what making every theme's window at start would cost at
+// the least. Both are made in a hidden main window (it shows itself only
+// after its course is loaded); both windows were shown once before, so the
+// toolkit has made its native windows in both cases alike.
 
 #include "bench/Bench_Support.h"
 #include "shell/CSim_Frame.h"
 #include "shell/CSim_Theme.h"
 #include "shell/CSim_Themes.h"
+#include "shell/Theme_Entry.h"
 #include "tests/support/Temp_Dir.h"
 
+#include <functional>
 #include <vector>
 #include <wx/aui/auibook.h>
 #include <wx/frame.h>
@@ -64,19 +67,20 @@ namespace
         CSim_Frame* m_pFrame;
     };
 
-    // Every theme is in the tree with its content page (a missing page
-    // would make a problem page instead).
+    // Every theme is in the tree with its content page and tasks (a missing
+    // page would make a problem page instead), the root's page is made.
     bool Course_Loaded(CSim_Frame* frame, int count)
     {
-        if (int(frame->Get_Pages().size()) != count)
-            return false;
-        for (wxWindow* page : frame->Get_Pages())
-        {
-            CSim_Theme* theme = dynamic_cast<CSim_Theme*>(page);
-            if (!theme || !theme->Get_Content() || theme->Get_Tasks().empty())
-                return false;
-        }
-        return true;
+        int themes = 0;
+        std::function<bool(Theme_Entry*)> loaded = [&](Theme_Entry* theme) {
+            themes++;
+            for (int i = 0; i < theme->Get_Child_Count(); i++)
+                if (!loaded(theme->Get_Child(i)))
+                    return false;
+            return !theme->Get_Content_File().empty() && !theme->Get_Tasks().empty();
+        };
+        Theme_Entry* root = frame->Get_Themes()->Get_Root();
+        return loaded(root) && themes == count && root->Is_Made() && root->Get_Theme()->Get_Content();
     }
 
     void Startup_Course(benchmark::State& state)

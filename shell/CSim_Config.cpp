@@ -14,7 +14,7 @@ namespace
 }
 
 CSim_Config::CSim_Config(const wxString& path)
-    : m_pStream(nullptr), m_pConfig(nullptr)
+    : m_pStream(nullptr), m_pConfig(nullptr), m_pGroup(nullptr)
 {
     Open(path);
 }
@@ -63,6 +63,7 @@ bool CSim_Config::Open(const wxString& path)
     m_pConfig = new Ini_Document;
     m_pConfig->Parse(Decode_Course_Text(bytes));
     m_Path = "/";
+    m_pGroup = &m_pConfig->Root();
     return true;
 }
 
@@ -73,6 +74,7 @@ bool CSim_Config::Close()
     delete m_pStream;
     m_pStream = nullptr;
     m_Path.clear();
+    m_pGroup = nullptr;
     return true;
 }
 
@@ -80,12 +82,16 @@ bool CSim_Config::Find_Value(const wxString& key, wxString* value) const
 {
     if (!m_pConfig || key.empty())
         return false;
-    wxString full = Ini_Document::Join_Path(m_Path, key);
-    if (key.EndsWith("/") || full == "/")
+    // Most keys name an entry of the current group: a theme file of many
+    // themes is read by thousands of them.
+    const bool plain = !key.Contains("/") && key != "." && key != "..";
+    wxString full = plain ? wxString() : Ini_Document::Join_Path(m_Path, key);
+    if (!plain && (key.EndsWith("/") || full == "/"))
         return false;
     wxString group_path = full.BeforeLast('/');
-    wxString entry_name = full.AfterLast('/');
-    const Ini_Group* group = m_pConfig->Find_Group(group_path.empty() ? wxString("/") : group_path);
+    wxString entry_name = plain ? key : full.AfterLast('/');
+    const Ini_Group* group =
+        plain ? m_pGroup : m_pConfig->Find_Group(group_path.empty() ? wxString("/") : group_path);
     if (!group)
         return false;
     auto it = group->Entries.find(entry_name.Lower());
@@ -177,6 +183,7 @@ void CSim_Config::Set_Path(const wxString& path)
     if (!m_pConfig)
         return;
     m_Path = Ini_Document::Join_Path(m_Path, path);
+    m_pGroup = m_pConfig->Find_Group(m_Path);
 }
 
 wxString CSim_Config::Get_Path() const
@@ -212,7 +219,7 @@ std::vector<wxString> CSim_Config::Get_Group_Names() const
 
 bool CSim_Config::Get_Next_Group(wxString* name, long* cookie) const
 {
-    const Ini_Group* group = m_pConfig ? m_pConfig->Find_Group(m_Path) : nullptr;
+    const Ini_Group* group = m_pGroup;
     if (!group || *cookie < 0 || size_t(*cookie) >= group->Group_Order.size())
         return false;
     *name = group->Group_Order[*cookie]->Name;
@@ -228,7 +235,7 @@ bool CSim_Config::Get_First_Entry(wxString* name, long* cookie) const
 
 bool CSim_Config::Get_Next_Entry(wxString* name, long* cookie) const
 {
-    const Ini_Group* group = m_pConfig ? m_pConfig->Find_Group(m_Path) : nullptr;
+    const Ini_Group* group = m_pGroup;
     if (!group || *cookie < 0 || size_t(*cookie) >= group->Entry_Order.size())
         return false;
     *name = group->Entry_Order[*cookie]->Name;

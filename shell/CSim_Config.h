@@ -5,6 +5,7 @@
 
 class wxFileInputStream;
 class Ini_Document;
+struct Ini_Group;
 
 /// Read-only view of one INI file of a course. Values are taken verbatim;
 /// groups and entries enumerate sorted by name, ignoring case; file names
@@ -75,4 +76,5 @@ private:
     wxFileInputStream* m_pStream;
     Ini_Document* m_pConfig;
     wxString m_Path;
+    const Ini_Group* m_pGroup;  // the group at m_Path, or null
 };

@@ -83,8 +83,7 @@ CSim_Frame::CSim_Frame(const wxString& start_file, const wxString& theme_file)
       m_pToolBar(nullptr), m_pTree(nullptr), m_pNotes(nullptr), m_pTasks(nullptr),
       m_pTimer(nullptr), m_pThemes(nullptr)
 {
-    // The start-up file lives while the window is built: FONTSIZE is read
-    // after the course has been loaded.
+    // The start-up file lives while the window is built.
     CSim_Config ini(start_file.empty() ? Get_Program_Dir() + "sim_corvena.ini" : start_file);
     wxString themes_path;
     ini.Read_File("THEMES", &themes_path);
@@ -173,13 +172,15 @@ CSim_Frame::CSim_Frame(const wxString& start_file, const wxString& theme_file)
                                     .Floatable(true).Show());
     m_Manager.LoadPaneInfo("dir=4", m_Manager.GetPane("tasks"));
 
-    Load_Themes(themes_path);
-    if (Is_Preview())
-        SetTitle(GetTitle() + wxString::FromUTF8(" – Vorschau"));
-
+    // The pages take the start's font size as they are registered, before
+    // the first of them is laid out: setting it later lays a page out again.
     long font_size;
     ini.Read("FONTSIZE", &font_size, 0);
     Change_Font_Size(int(std::max<long>(INT_MIN, std::min<long>(INT_MAX, font_size))));
+
+    Load_Themes(themes_path);
+    if (Is_Preview())
+        SetTitle(GetTitle() + wxString::FromUTF8(" – Vorschau"));
 
     Create_Menus();
     Create_Tool_Bar();

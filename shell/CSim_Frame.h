@@ -17,6 +17,7 @@ class wxToolBar;
 class wxAuiNotebookEvent;
 class CSim_Theme;
 class CSim_Themes;
+class Theme_Entry;
 
 /// The single top-level window: navigation tree, notes pad, tasks pane and
 /// one centre pane per content page, with menus, toolbar and status bar.
@@ -62,11 +63,20 @@ public:
     // Navigation and content pages.
     void Load_Themes(const wxString& path);
     void Clear_Themes();
-    wxTreeItemId Add_Content_Page(const wxTreeItemId& parent, int image, wxWindow* window, const wxString& title);
-    wxTreeItemId Add_Theme_Tree(const wxTreeItemId& parent, int depth, CSim_Theme* theme);
+    /// Adds the tree item of a content page: a window, or a theme whose
+    /// window is made when it is first opened.
+    wxTreeItemId Add_Content_Page(const wxTreeItemId& parent, int image, wxWindow* window, const wxString& title,
+                                  Theme_Entry* theme = nullptr);
+    /// Makes the window of an item's content page (a theme or the glossary
+    /// is made when first opened) and its pane, unless they are made already.
+    wxWindow* Make_Item_Window(const wxTreeItemId& item);
+    wxTreeItemId Add_Theme_Tree(const wxTreeItemId& parent, int depth, Theme_Entry* theme);
     wxTreeItemId Get_Prev_Item(const wxTreeItemId& item) const;
     wxTreeItemId Get_Next_Item() const;
+    /// The window of an item's theme, made if it is not yet; null for
+    /// another page.
     CSim_Theme* Get_Theme(const wxTreeItemId& item) const;
+    Theme_Entry* Item_Theme(const wxTreeItemId& item) const;
     bool Has_TimeOut(const wxTreeItemId& item) const;
     bool Is_Locked(const wxTreeItemId& item) const;
     void Show_Tasks(bool show);
@@ -127,9 +137,10 @@ private:
     void Open_Item(const wxTreeItemId& item);
     void Open_Link(const wxString& link, wxHtmlWindow* source);
     void Leave_Stay();
-    void Show_Stay(const CSim_Theme* theme);
+    void Show_Stay(const Theme_Entry* theme);
     void Colour_Items(const wxTreeItemId& item);
     wxWindow* Item_Window(const wxTreeItemId& item) const;
+
     void Toggle_Pane(const wxString& name);
     bool Is_Pane_Shown(const wxString& name);
     void Delete_Catalogue();
@@ -164,7 +175,7 @@ private:
     wxHtmlWindow* m_pTasks;
     wxTimer* m_pTimer;
     wxTimer m_Stay_Notice;                       // clears "Nächstes Thema frei"
-    std::vector<const CSim_Theme*> m_Stays_Left;  // timed themes left before served
+    std::vector<const Theme_Entry*> m_Stays_Left;  // timed themes left before served
     History m_History;
     CSim_Themes* m_pThemes;
 

@@ -10,6 +10,7 @@
 #include "shell/Command_Ids.h"
 #include "shell/CSim_Theme.h"
 #include "shell/CSim_Themes.h"
+#include "shell/Theme_Entry.h"
 #include "shell/Link_Launcher.h"
 #include "shell/Message_Box.h"
 #include "shell/Preview_Mode.h"
@@ -28,13 +29,20 @@
 
 namespace
 {
-    /// The content page a tree item stands for.
+    /// The content page a tree item stands for: a theme (whose window is
+    /// made when it is first opened) or another window.
     class CTC_Data : public wxTreeItemData
     {
     public:
-        explicit CTC_Data(wxWindow* window) : m_pWindow(window) {}
+        CTC_Data(wxWindow* window, Theme_Entry* theme) : m_pWindow(window), m_pTheme(theme) {}
         wxWindow* m_pWindow;
+        Theme_Entry* m_pTheme;
     };
+
+    CTC_Data* Item_Data(const wxTreeCtrl* tree, const wxTreeItemId& item)
+    {
+        return item.IsOk() ? static_cast<CTC_Data*>(tree->GetItemData(item)) : nullptr;
+    }
 
     const wxColour s_Locked_Colour(127, 127, 127);
     const wxColour s_Open_Colour(0, 0, 0);
@@ -47,12 +55,40 @@ namespace
     }
 }
 
+Theme_Entry* CSim_Frame::Item_Theme(const wxTreeItemId& item) const
+{
+    CTC_Data* data = Item_Data(m_pTree, item);
+    return data ? data->m_pTheme : nullptr;
+}
+
 wxWindow* CSim_Frame::Item_Window(const wxTreeItemId& item) const
 {
-    if (!item.IsOk())
+    CTC_Data* data = Item_Data(m_pTree, item);
+    if (!data)
         return nullptr;
-    CTC_Data* data = static_cast<CTC_Data*>(m_pTree->GetItemData(item));
-    return data ? data->m_pWindow : nullptr;
+    if (!data->m_pTheme)
+        return data->m_pWindow;
+    return data->m_pTheme->Get_Made_Theme();
+}
+
+wxWindow* CSim_Frame::Make_Item_Window(const wxTreeItemId& item)
+{
+    CTC_Data* data = Item_Data(m_pTree, item);
+    if (!data)
+        return nullptr;
+    wxWindow* window = data->m_pTheme ? data->m_pTheme->Get_Theme() : data->m_pWindow;
+    if (m_pThemes && window == m_pThemes->Get_Glossar())
+        m_pThemes->Get_Glossar()->Make_Pages();
+    if (window && !m_Manager.GetPane(window).IsOk())
+    {
+        m_Pages.push_back(window);
+        if (window->GetId() == ID_THEME)
+            static_cast<CSim_Theme*>(window)->Set_Font_Size(Get_Font_Offset());
+        m_Manager.AddPane(window, wxAuiPaneInfo().Name(wxString::Format("CONTENT_%02d", int(m_Pages.size())))
+                                      .CenterPane().CaptionVisible(false).PaneBorder(false)
+                                      .Floatable(false).Resizable(true).Hide());
+    }
+    return window;
 }
 
 void CSim_Frame::Load_Themes(const wxString& path)
@@ -63,6 +99,8 @@ void CSim_Frame::Load_Themes(const wxString& path)
     Add_Theme_Tree(wxTreeItemId(), 0, m_pThemes->Get_Root());
     wxTreeItemId root = m_pTree->GetRootItem();
     CSim_Glossar* glossar = m_pThemes->Get_Glossar();
+    if (glossar)
+        glossar->Set_Font_Offset(Get_Font_Offset());
     m_Glossar_Item =
         glossar ? Add_Content_Page(root, 3, glossar, Record_Text(Record_Texts::Glossary_Item)) : wxTreeItemId();
     if (root.IsOk())
@@ -93,24 +131,21 @@ void CSim_Frame::Delete_Catalogue()
 }
 
 wxTreeItemId CSim_Frame::Add_Content_Page(const wxTreeItemId& parent, int image, wxWindow* window,
-                                          const wxString& title)
+                                          const wxString& title, Theme_Entry* theme)
 {
-    if (!window)
+    if (!window && !theme)
         return parent;
-    m_Pages.push_back(window);
-    m_Manager.AddPane(window, wxAuiPaneInfo().Name(wxString::Format("CONTENT_%02d", int(m_Pages.size())))
-                                  .CenterPane().CaptionVisible(false).PaneBorder(false)
-                                  .Floatable(false).Resizable(true).Hide());
+    // Its pane is added when the page is first opened.
     if (m_pTree->GetRootItem().IsOk())
-        return m_pTree->AppendItem(parent, title, image, -1, new CTC_Data(window));
-    return m_pTree->AddRoot(title, image, -1, new CTC_Data(window));
+        return m_pTree->AppendItem(parent, title, image, -1, new CTC_Data(window, theme));
+    return m_pTree->AddRoot(title, image, -1, new CTC_Data(window, theme));
 }
 
-wxTreeItemId CSim_Frame::Add_Theme_Tree(const wxTreeItemId& parent, int depth, CSim_Theme* theme)
+wxTreeItemId CSim_Frame::Add_Theme_Tree(const wxTreeItemId& parent, int depth, Theme_Entry* theme)
 {
     if (!theme)
         return parent;
-    wxTreeItemId item = Add_Content_Page(parent, depth < 2 ? depth : 2, theme, theme->Get_Name());
+    wxTreeItemId item = Add_Content_Page(parent, depth < 2 ? depth : 2, nullptr, theme->Get_Name(), theme);
     for (int i = 0; i < theme->Get_Child_Count(); i++)
         Add_Theme_Tree(item, depth + 1, theme->Get_Child(i));
     m_pTree->Expand(item);
@@ -155,22 +190,20 @@ wxTreeItemId CSim_Frame::Get_Next_Item() const
 
 CSim_Theme* CSim_Frame::Get_Theme(const wxTreeItemId& item) const
 {
-    wxWindow* window = Item_Window(item);
-    if (!window || window->GetId() != ID_THEME)
-        return nullptr;
-    return static_cast<CSim_Theme*>(window);
+    Theme_Entry* theme = Item_Theme(item);
+    return theme ? theme->Get_Theme() : nullptr;
 }
 
 bool CSim_Frame::Has_TimeOut(const wxTreeItemId& item) const
 {
-    CSim_Theme* theme = Get_Theme(item);
+    Theme_Entry* theme = Item_Theme(item);
     return theme && theme->Get_TimeOut() > 0;
 }
 
 bool CSim_Frame::Is_Locked(const wxTreeItemId& item) const
 {
     // The author previewing the course walks it without waiting.
-    return !Is_Preview() && Get_Theme(item) && Has_TimeOut(Get_Prev_Item(item));
+    return !Is_Preview() && Item_Theme(item) && Has_TimeOut(Get_Prev_Item(item));
 }
 
 void CSim_Frame::Show_Tasks(bool show)
@@ -200,14 +233,20 @@ void CSim_Frame::Open_Item(const wxTreeItemId& item)
         return;
     Leave_Stay();
     Stop_Simulations();
+    // Made while another item is open: the notebook's first page, selected
+    // as it is added, is not the pupil's turning to it.
+    wxWindow* window = Make_Item_Window(item);
     m_Current_Item = item;
 
-    wxWindow* window = Item_Window(item);
-    CSim_Theme* theme = Get_Theme(item);
+    Theme_Entry* theme = Item_Theme(item);
     if (window)
     {
         for (wxWindow* page : m_Pages)
-            m_Manager.GetPane(page).Show(page == window);
+        {
+            wxAuiPaneInfo& pane = m_Manager.GetPane(page);
+            if (pane.IsOk())
+                pane.Show(page == window);
+        }
         bool tasks = theme && !theme->Get_Tasks().empty();
         m_pTasks->SetPage(tasks ? theme->Get_Tasks() : wxString("Keine Aufgabe"));
         Show_Tasks(tasks);
@@ -237,13 +276,13 @@ void CSim_Frame::Leave_Stay()
     // The stay counts only time spent on its own theme: a count left running
     // would go on inside the next theme's hint box and be credited there.
     if (m_pTimer->IsRunning())
-        m_Stays_Left.push_back(Get_Theme(m_Current_Item));
+        m_Stays_Left.push_back(Item_Theme(m_Current_Item));
     m_pTimer->Stop();
     m_Stay_Notice.Stop();
     SetStatusText(wxEmptyString, STATUS_STAY);
 }
 
-void CSim_Frame::Show_Stay(const CSim_Theme* theme)
+void CSim_Frame::Show_Stay(const Theme_Entry* theme)
 {
     bool again = std::find(m_Stays_Left.begin(), m_Stays_Left.end(), theme) != m_Stays_Left.end();
     SetStatusText(Stay_Countdown(theme->Get_TimeOut() - m_Elapsed, again), STATUS_STAY);
@@ -265,7 +304,7 @@ void CSim_Frame::On_Timer(wxTimerEvent& event)
     if (!m_pTimer || !m_pTimer->IsRunning())
         return;
     m_Elapsed += event.GetInterval();
-    CSim_Theme* theme = Get_Theme(m_Current_Item);
+    Theme_Entry* theme = Item_Theme(m_Current_Item);
     if (!theme)
         return;
     Show_Stay(theme);
@@ -279,8 +318,8 @@ void CSim_Frame::On_Timer(wxTimerEvent& event)
     wxTreeItemId next = Get_Next_Item();
     if (!next.IsOk())
         return;
-    wxWindow* window = Item_Window(next);
-    if (window && window->GetId() != ID_THEME)
+    CTC_Data* data = Item_Data(m_pTree, next);
+    if (data && !data->m_pTheme)
         m_bReflections_Open = true;
 }
 

@@ -2,15 +2,13 @@
 
 #include "activities/CSim_Exercise.h"
 #include "common/Text_Codec.h"
-#include "shell/CSim_Config.h"
 #include "shell/Command_Ids.h"
-#include "shell/Exercise_Settings.h"
 #include "shell/Link_Rewriting.h"
 #include "shell/Plugin_Probe.h"
+#include "shell/Theme_Entry.h"
 #include "shell/Preview_Mode.h"
 #include "tirsal/CSim_Window.h"
 
-#include <climits>
 #include <wx/artprov.h>
 #include <wx/filename.h>
 #include <wx/filesys.h>
@@ -30,39 +28,35 @@ namespace
     }
 }
 
-CSim_Theme::CSim_Theme(wxWindow* parent, CSim_Config& config)
-    : wxAuiNotebook(parent, ID_THEME, wxDefaultPosition, wxDefaultSize,
-                    wxAUI_NB_SCROLL_BUTTONS | wxAUI_NB_WINDOWLIST_BUTTON),
-      m_nChildren(0), m_Children(nullptr), m_TimeOut(0),
-      m_pContent(nullptr), m_pSimulation(nullptr), m_pExercise(nullptr)
+CSim_Theme::CSim_Theme(wxWindow* parent, const Theme_Entry& entry)
+    : wxAuiNotebook(), m_pContent(nullptr), m_pSimulation(nullptr), m_pExercise(nullptr), m_bPages_Made(false)
 {
-    config.Read("Name", &m_Name, "Unbenannt");
-    config.Read("Hint", &m_Hint);
+    // Hidden until the main window shows it: its page is laid out then.
+    Hide();
+    Create(parent, ID_THEME, wxDefaultPosition, wxDefaultSize, wxAUI_NB_SCROLL_BUTTONS | wxAUI_NB_WINDOWLIST_BUTTON);
+    Bind(wxEVT_SHOW, &CSim_Theme::On_Show, this);
+    Add_Simulation_Page(entry);
+}
 
-    long seconds;
-    config.Read("TimeOut", &seconds, Get_Default_TimeOut());
-    // Held in milliseconds; a course's huge value stays a long stay.
-    long long ms = (long long)seconds * 1000;
-    m_TimeOut = ms > INT_MAX ? INT_MAX : ms < INT_MIN ? INT_MIN : int(ms);
-
-    Add_Content_Page(config);
-    Add_Simulation_Page(config);
-    Read_Tasks(config);
-    Add_Exercise_Page(config);
+void CSim_Theme::Make_Pages(const Theme_Entry& entry)
+{
+    if (m_bPages_Made)
+        return;
+    m_bPages_Made = true;
+    Add_Content_Page(entry.Get_Content_File());
+    Add_Exercise_Page(entry.Get_Exercise_File());
     if (GetPageCount() == 0)
-        Add_Problem_Page();
-
-    wxString path = config.Get_Path();
-    for (const wxString& group : config.Get_Group_Names())
-    {
-        config.Set_Path(group);
-        Add_Child(parent, config);
-        config.Set_Path(path);
-    }
+        Add_Problem_Page(entry.Get_Name());
+    // The first page shows, as when all pages were added in their order.
+    if (GetSelection() != 0)
+        SetSelection(0);
 }
 
 CSim_Theme::~CSim_Theme()
 {
+    // The pages see the theme going: a page that comes on show as the
+    // others are deleted is not made for nothing.
+    SendDestroyEvent();
     if (m_Library.IsLoaded())
         Remove_Simulation_Pages();
     while (GetPageCount() > 0)
@@ -70,20 +64,8 @@ CSim_Theme::~CSim_Theme()
     m_pContent = nullptr;
     m_pSimulation = nullptr;
     m_pExercise = nullptr;
-    delete[] m_Children;
-    m_Children = nullptr;
     if (m_Library.IsLoaded())
         m_Library.Unload();
-}
-
-void CSim_Theme::Add_Child(wxWindow* parent, CSim_Config& config)
-{
-    CSim_Theme** children = new CSim_Theme*[m_nChildren + 1];
-    for (int i = 0; i < m_nChildren; i++)
-        children[i] = m_Children[i];
-    delete[] m_Children;
-    m_Children = children;
-    m_Children[m_nChildren++] = new CSim_Theme(parent, config);
 }
 
 wxHtmlWindow* CSim_Theme::New_Html_Window()
@@ -92,13 +74,12 @@ wxHtmlWindow* CSim_Theme::New_Html_Window()
                             wxHW_SCROLLBAR_AUTO, "htmlWindow");
 }
 
-void CSim_Theme::Add_Content_Page(CSim_Config& config)
+void CSim_Theme::Add_Content_Page(const wxString& file)
 {
-    wxString file;
-    if (!config.Read_File("Content", &file))
+    if (file.empty())
         return;
     m_pContent = New_Html_Window();
-    AddPage(m_pContent, "Inhalt", false, Page_Icon(wxART_NORMAL_FILE));
+    InsertPage(0, m_pContent, "Inhalt", false, Page_Icon(wxART_NORMAL_FILE));
 
     // The toolkit reports a page it cannot load in a message box; a broken
     // course page simply stays empty.
@@ -118,11 +99,8 @@ void CSim_Theme::Add_Content_Page(CSim_Config& config)
             return;
         Rewrite_Content_Links(text, Directory_Of(file));
         m_pContent->GetParser()->GetFS()->ChangePathTo(wxFileSystem::FileNameToURL(wxFileName(file)));
-        // Laying out every theme's page at start costs a course of many
-        // themes most of its start; the pupil sees one of them. A page is
-        // laid out when its theme is first shown.
+        // Laid out when its theme is first shown.
         m_Unshown_Content = text;
-        Bind(wxEVT_SHOW, &CSim_Theme::On_Show, this);
         return;
     }
 
@@ -144,6 +122,8 @@ wxHtmlWindow* CSim_Theme::Get_Content()
     if (m_pContent && !m_Unshown_Content.empty())
     {
         wxLogNull quiet;
+        // The sizes first: setting them lays a page out again.
+        Apply_Font_Size();
         m_pContent->SetPage(m_Unshown_Content);
         m_Unshown_Content.clear();
     }
@@ -152,25 +132,28 @@ wxHtmlWindow* CSim_Theme::Get_Content()
 
 void CSim_Theme::On_Show(wxShowEvent& event)
 {
-    if (event.IsShown())
+    if (event.IsShown() && !IsBeingDeleted())
+    {
         Get_Content();
+        // The first page is on show from the start and gets no show of its
+        // own when the theme comes on screen.
+        if (m_pExercise && GetCurrentPage() == m_pExercise)
+            m_pExercise->Make_Boxes();
+    }
     event.Skip();
 }
 
-void CSim_Theme::Add_Simulation_Page(CSim_Config& config)
+void CSim_Theme::Add_Simulation_Page(const Theme_Entry& entry)
 {
-    wxString file;
-    config.Read_File("Simulation", &file);
-    if (file.empty() || !Plugin_Probe::Find_Library(file))
+    const wxString& file = entry.Get_Library();
+    if (file.empty())
         return;
-
     // A plug-in that does not load adds no page; the toolkit's own report
     // of it would be a message box.
     wxLogNull quiet;
     if (!Plugin_Probe::Is_Whole_Library(file) || !m_Library.Load(file, wxDL_NOW))
         return;
-    wxString options;
-    config.Read("Simulation_Opts", &options);
+    const wxString& options = entry.Get_Options();
     void* symbol = m_Library.GetSymbol("SIM_Get_Simulation");
     if (!symbol)
         return;
@@ -186,28 +169,14 @@ void CSim_Theme::Add_Simulation_Page(CSim_Config& config)
         return;
     AddPage(m_pSimulation, "Simulation", false, Page_Icon(wxART_EXECUTABLE_FILE));
 
-    wxString log;
-    config.Read_File("Simulation_Log", &log);
+    const wxString& log = entry.Get_Log_File();
     if (!log.empty() && !Is_Preview())
         m_pSimulation->Set_Log_File(log);
 }
 
-void CSim_Theme::Read_Tasks(CSim_Config& config)
+void CSim_Theme::Add_Exercise_Page(const wxString& file)
 {
-    wxString file;
-    if (!config.Read_File("Tasks", &file))
-        return;
-    wxString text;
-    if (!Read_Course_Text(file, text))
-        return;
-    m_Tasks += text;
-    Rewrite_Task_Links(m_Tasks, Directory_Of(file));
-}
-
-void CSim_Theme::Add_Exercise_Page(CSim_Config& config)
-{
-    wxString file;
-    if (!config.Read_File("Exercises", &file))
+    if (file.empty())
         return;
     CSim_Exercise* exercise = new CSim_Exercise(this, file);
     if (!exercise->Is_Ready())
@@ -219,11 +188,11 @@ void CSim_Theme::Add_Exercise_Page(CSim_Config& config)
     AddPage(m_pExercise, "Selbsttest", false, Page_Icon(wxART_QUESTION));
 }
 
-void CSim_Theme::Add_Problem_Page()
+void CSim_Theme::Add_Problem_Page(const wxString& name)
 {
     wxHtmlWindow* page = New_Html_Window();
     AddPage(page, "Problem", false, Page_Icon(wxART_ERROR));
-    page->SetPage("<html><body>" + wxString::Format("<h1>%s</h1>", m_Name)
+    page->SetPage("<html><body>" + wxString::Format("<h1>%s</h1>", name)
                   + "<hr><p>fehlerhafte Konfiguration</p>" + "</body></html>");
 }
 
@@ -245,19 +214,28 @@ void CSim_Theme::Remove_Simulation_Pages()
     m_pSimulation = nullptr;
 }
 
-void CSim_Theme::Stop_Simulations()
+void CSim_Theme::Stop_Simulation()
 {
     if (m_pSimulation)
         m_pSimulation->Stop_Execution();
-    for (int i = 0; i < m_nChildren; i++)
-        m_Children[i]->Stop_Simulations();
 }
 
 void CSim_Theme::Set_Font_Size(int offset)
 {
-    if (!m_pContent)
+    // The same sizes again would only lay the page out again.
+    if (m_Font_Offset == offset)
+        return;
+    m_Font_Offset = offset;
+    // A page not laid out yet takes the sizes when it is.
+    if (m_pContent && m_Unshown_Content.empty())
+        Apply_Font_Size();
+}
+
+void CSim_Theme::Apply_Font_Size()
+{
+    if (!m_Font_Offset)
         return;
     int sizes[7];
-    Html_Font_Sizes(offset, sizes);
+    Html_Font_Sizes(*m_Font_Offset, sizes);
     m_pContent->SetFonts(wxEmptyString, wxEmptyString, sizes);
 }

@@ -1,43 +1,40 @@
 #pragma once
 
+#include <optional>
 #include <wx/aui/auibook.h>
 #include <wx/dynlib.h>
 
 class wxHtmlWindow;
-class CSim_Config;
 class CSim_Exercise;
 class CSim_Window;
+class Theme_Entry;
 
-/// One topic of the course: a notebook of pages built from the theme's keys
+/// The window of one theme: a notebook of pages built from the theme's keys
 /// ("Inhalt", "Simulation", "Selbsttest", or "Problem" when none of them can
-/// be built), with the hint, the task text and the time-out the main window
-/// uses while the theme is open. Themes build their child themes while they
-/// are constructed; every theme is a window of the main window.
+/// be built). What the main window needs of a theme besides, and the tree
+/// of themes, is its Theme_Entry, which makes this window when it is first
+/// asked for.
 class CSim_Theme : public wxAuiNotebook
 {
 public:
-    /// Builds the theme from the current group of config (left unchanged).
-    CSim_Theme(wxWindow* parent, CSim_Config& config);
+    /// Makes the notebook, hidden, as a window of parent, with the
+    /// simulation page if entry names a plug-in that gives one.
+    CSim_Theme(wxWindow* parent, const Theme_Entry& entry);
     virtual ~CSim_Theme();
 
-    /// Creates a child theme from the group config is positioned on.
-    void Add_Child(wxWindow* parent, CSim_Config& config);
+    /// Adds the other pages entry describes, unless they are added already:
+    /// "Inhalt" before the simulation, "Selbsttest" after it, or "Problem"
+    /// when there is no page at all. A theme made at start for its
+    /// simulation gets them when it is first opened.
+    void Make_Pages(const Theme_Entry& entry);
 
     /// Sets the content page's seven font sizes, 8 to 20 points plus offset,
     /// none below 4.
     void Set_Font_Size(int offset);
 
-    /// Stops the simulation of this theme and of every theme below it.
-    void Stop_Simulations();
+    /// Stops the simulation of this theme, if it has one.
+    void Stop_Simulation();
 
-    const wxString& Get_Name() const { return m_Name; }
-    const wxString& Get_Hint() const { return m_Hint; }
-    const wxString& Get_Tasks() const { return m_Tasks; }
-    /// The minimum stay in milliseconds; 0 when there is none or it is served.
-    int Get_TimeOut() const { return m_TimeOut; }
-    void Clear_TimeOut() { m_TimeOut = 0; }
-    int Get_Child_Count() const { return m_nChildren; }
-    CSim_Theme* Get_Child(int index) const { return m_Children[index]; }
     /// The content page, laid out (it is laid out when the theme is first
     /// shown, or here when it is asked for before).
     wxHtmlWindow* Get_Content();
@@ -46,24 +43,20 @@ public:
     bool Has_Library() const { return m_Library.IsLoaded(); }
 
 private:
-    void Add_Content_Page(CSim_Config& config);
-    void Add_Simulation_Page(CSim_Config& config);
-    void Read_Tasks(CSim_Config& config);
-    void Add_Exercise_Page(CSim_Config& config);
-    void Add_Problem_Page();
+    void Add_Content_Page(const wxString& file);
+    void Add_Simulation_Page(const Theme_Entry& entry);
+    void Add_Exercise_Page(const wxString& file);
+    void Add_Problem_Page(const wxString& name);
     void Remove_Simulation_Pages();
     wxHtmlWindow* New_Html_Window();
+    void Apply_Font_Size();
     void On_Show(wxShowEvent& event);
 
-    int m_nChildren;
-    CSim_Theme** m_Children;
-    int m_TimeOut;
-    wxString m_Name;
-    wxString m_Tasks;
-    wxString m_Hint;
     wxDynamicLibrary m_Library;
     wxHtmlWindow* m_pContent;
     wxString m_Unshown_Content;  // the page text until the theme is first shown
     CSim_Window* m_pSimulation;
     CSim_Exercise* m_pExercise;
+    std::optional<int> m_Font_Offset;  // the last offset given
+    bool m_bPages_Made;
 };

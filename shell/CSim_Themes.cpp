@@ -4,7 +4,7 @@
 #include "activities/CSim_Reflections.h"
 #include "activities/CSim_Selftest.h"
 #include "shell/CSim_Config.h"
-#include "shell/CSim_Theme.h"
+#include "shell/Theme_Entry.h"
 #include "shell/Exercise_Settings.h"
 
 #include <algorithm>
@@ -24,11 +24,15 @@ CSim_Themes::CSim_Themes(wxWindow* parent, const wxString& path)
     Create_Reflections(parent, config);
 
     config.Set_Path("/Themes");
-    m_pRoot = new CSim_Theme(parent, config);
+    m_pRoot = new Theme_Entry(parent, config);
 }
 
 CSim_Themes::~CSim_Themes()
 {
+    delete m_pRoot;
+    // The main window destroys the glossary once it is made.
+    if (m_pGlossar && !m_pGlossar->Is_Made())
+        delete m_pGlossar;
 }
 
 void CSim_Themes::Read_Settings(CSim_Config& config)
@@ -96,6 +100,7 @@ void CSim_Themes::Create_Reflections(wxWindow* parent, CSim_Config& config)
 
 bool CSim_Themes::Show_Glossar_Entry(const wxString& text)
 {
+    m_pGlossar->Make_Pages();
     for (size_t i = 0; i < m_pGlossar->GetPageCount(); i++)
         if (m_pGlossar->GetPageText(i).CmpNoCase(text) == 0)
         {

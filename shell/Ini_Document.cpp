@@ -1,7 +1,6 @@
 #include "shell/Ini_Document.h"
 
 #include <algorithm>
-#include <wx/tokenzr.h>
 
 namespace
 {
@@ -10,16 +9,20 @@ namespace
         return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r' || c == '\n';
     }
 
-    wxArrayString Split_Path(const wxString& path)
+    std::vector<wxString> Split_Path(const wxString& path)
     {
-        wxArrayString parts;
-        wxStringTokenizer tok(path, "/", wxTOKEN_STRTOK);
-        while (tok.HasMoreTokens())
+        std::vector<wxString> parts;
+        const std::wstring w = path.ToStdWstring();
+        for (size_t start = 0; start < w.size();)
         {
-            wxString part = tok.GetNextToken();
-            if (part == ".")
+            size_t end = w.find(L'/', start);
+            if (end == std::wstring::npos)
+                end = w.size();
+            const std::wstring part = w.substr(start, end - start);
+            start = end + 1;
+            if (part.empty() || part == L".")
                 continue;
-            if (part == "..")
+            if (part == L"..")
             {
                 if (!parts.empty())
                     parts.pop_back();
@@ -53,7 +56,7 @@ Ini_Document::~Ini_Document()
 wxString Ini_Document::Join_Path(const wxString& current, const wxString& path)
 {
     wxString full = path.StartsWith("/") ? path : current + "/" + path;
-    wxArrayString parts = Split_Path(full);
+    std::vector<wxString> parts = Split_Path(full);
     wxString out;
     for (const wxString& part : parts)
         out << "/" << part;

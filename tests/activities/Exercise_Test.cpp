@@ -32,6 +32,7 @@ namespace
         {
             m_Dir.Write("uebung.ini", bytes);
             CSim_Exercise* page = new CSim_Exercise(m_pFrame, m_Dir.File("uebung.ini"));
+            page->Make_Boxes();
             m_pFrame->Show();
             m_pFrame->SendSizeEvent();
             Process_Events();

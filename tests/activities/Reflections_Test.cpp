@@ -44,6 +44,16 @@ TEST(Reflections, Writes_The_Answers_File_Byte_For_Byte_Beside_The_Reflection_Fi
               "Thema: R\xE4uber und Beute\nBewertung: 5   \nErl\xE4uterung:\nErste Zeile\nzweite Zeile mit \xE4 und ?\n");
 }
 
+TEST(Reflections, A_File_Without_Topics_Still_Shows_Its_Title)
+{
+    Temp_Dir dir;
+    dir.Write("reflexion.ini", "Title=R\xFC" "ckblick\nIntro=Wie lief es?\n");
+    CSim_Reflections* dialog = new CSim_Reflections(nullptr, dir.File("reflexion.ini"));
+    EXPECT_EQ(dialog->Get_Item(0), nullptr);  // makes the content
+    EXPECT_NE(Find_By_Label(dialog, wxString::FromUTF8("Rückblick")), nullptr);
+    delete dialog;
+}
+
 TEST(Reflections, Finishes_Only_When_Every_Explanation_Is_Long_Enough)
 {
     Temp_Dir dir;

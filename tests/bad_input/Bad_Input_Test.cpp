@@ -14,6 +14,7 @@
 #include "shell/CSim_Frame.h"
 #include "shell/CSim_Theme.h"
 #include "shell/CSim_Themes.h"
+#include "shell/Theme_Entry.h"
 #include "shell/Exercise_Settings.h"
 #include "shell/Status_Fields.h"
 #include "tests/support/Frame_Fixture.h"
@@ -126,15 +127,17 @@ protected:
     }
 
     /// The root theme of a theme file written from text (in kurs/).
-    CSim_Theme* Root_Theme(const std::string& themes)
+    Theme_Entry* Root_Theme(const std::string& themes)
     {
         m_Dir.Write("kurs/themen.ini", themes);
         CSim_Config config(m_Dir.File("kurs/themen.ini"));
         config.Set_Path("/Themes");
-        return new CSim_Theme(m_pParent, config);
+        m_pEntry.reset(new Theme_Entry(m_pParent, config));
+        return m_pEntry.get();
     }
 
     wxFrame* m_pParent = new wxFrame(nullptr, wxID_ANY, "Kurs");
+    std::unique_ptr<Theme_Entry> m_pEntry;
 };
 
 TEST_F(Bad_Read_Input, Start_File)
@@ -177,7 +180,7 @@ TEST_F(Bad_Read_Input, Theme_File)
     const std::string good = "[General]\nName=Teichkurs\n[Themes]\nName=Teich\n[Themes/A]\nName=Algen\n";
     For_Each_Shape({{"kurs/themen.ini", good, good.substr(0, good.rfind("en\n"))}}, [&](Shape shape) {
         CSim_Themes catalogue(m_pParent, m_Dir.File("kurs/themen.ini"));
-        CSim_Theme* root = catalogue.Get_Root();
+        Theme_Entry* root = catalogue.Get_Root();
         ASSERT_NE(root, nullptr);
         EXPECT_TRUE(!catalogue.Get_Glossar() && !catalogue.Get_Selftest() && !catalogue.Get_Reflections());
         wxString read = catalogue.Get_Name() + "|" + root->Get_Name();
@@ -186,8 +189,8 @@ TEST_F(Bad_Read_Input, Theme_File)
         // Unread: an untitled course. A theme without pages reports the fault on its one page.
         EXPECT_EQ(read, shape == Huge ? "Teichkurs|Teich|Algen" : shape == Truncated ? "Teichkurs|Teich|Alg"
                                                                                       : "Sim-Corvena|Unbenannt");
-        EXPECT_EQ(Tabs(root), "Problem");
-        EXPECT_EQ(Page_Text(dynamic_cast<wxHtmlWindow*>(root->GetPage(0))),
+        EXPECT_EQ(Tabs(root->Get_Theme()), "Problem");
+        EXPECT_EQ(Page_Text(dynamic_cast<wxHtmlWindow*>(root->Get_Theme()->GetPage(0))),
                   root->Get_Name() + "\nfehlerhafte Konfiguration");
     });
 }
@@ -201,8 +204,9 @@ TEST_F(Bad_Read_Input, Content_And_Task_Pages)
     const wxString dir = m_Dir.File("kurs/seiten");
     For_Each_Shape({{"kurs/seiten/teich.htm", page, page.substr(0, page.find("ch.png")), "-->\n</body></html>\n"}},
                    [&](Shape shape) {
-        CSim_Theme* theme = Root_Theme("[Themes]\nName=Teich\nContent=seiten/teich.htm\nTasks=seiten/teich.htm\n");
-        const wxString tasks = theme->Get_Tasks();
+        Theme_Entry* entry = Root_Theme("[Themes]\nName=Teich\nContent=seiten/teich.htm\nTasks=seiten/teich.htm\n");
+        CSim_Theme* theme = entry->Get_Theme();
+        const wxString tasks = entry->Get_Tasks();
         const wxString text = theme->Get_Content() ? Page_Text(theme->Get_Content()) : "?";
         // Not a file: no content page; a file that gives nothing: an empty one.
         EXPECT_EQ(Tabs(theme), shape == Missing || shape == Directory ? "Problem" : "Inhalt");
@@ -222,11 +226,11 @@ TEST_F(Bad_Read_Input, Exercise_File)
 {
     const std::string good = "[Frage1]\nQuestion=Wovon leben Karpfen?\n[Frage1/Answers]\na=1:Kleintiere\nb=0:Fische\n";
     For_Each_Shape({{"kurs/uebungen/karpfen.ini", good, good.substr(0, good.rfind("che"))}}, [&](Shape shape) {
-        CSim_Theme* theme = Root_Theme("[Themes]\nName=Karpfen\nExercises=uebungen/karpfen.ini\n");
+        CSim_Theme* theme = Root_Theme("[Themes]\nName=Karpfen\nExercises=uebungen/karpfen.ini\n")->Get_Theme();
         // No question to ask: no exercise page.
         EXPECT_EQ(Tabs(theme), Read_Whole(shape) ? "Selbsttest" : "Problem");
         wxString labels;
-        if (theme->Get_Exercise())
+        if (theme->Get_Exercise() && (theme->Get_Exercise()->Make_Boxes(), true))
             for (wxWindow* child : theme->Get_Exercise()->GetChildren())
                 if (wxCheckBox* box = dynamic_cast<wxCheckBox*>(child))
                     labels += box->GetLabel() + "|";
@@ -250,7 +254,7 @@ TEST_F(Bad_Read_Input, Self_Test_Glossary_And_Reflection_Files)
         CSim_Themes catalogue(m_pParent, m_Dir.File("kurs/themen.ini"));
         CSim_Glossar* glossar = catalogue.Get_Glossar();
         CSim_Reflections* reflections = catalogue.Get_Reflections();
-        EXPECT_EQ(Tabs(catalogue.Get_Root()), "Problem");
+        EXPECT_EQ(Tabs(catalogue.Get_Root()->Get_Theme()), "Problem");
         EXPECT_EQ(catalogue.Get_Selftest() && catalogue.Get_Selftest()->Has_Questions(), Read_Whole(shape));
         // Arbitrary bytes may hold a glossary entry or a topic where they
         // happen to hold its brackets; the other unread shapes hold none.
@@ -260,6 +264,7 @@ TEST_F(Bad_Read_Input, Self_Test_Glossary_And_Reflection_Files)
             return;
         }
         ASSERT_TRUE(glossar && reflections);
+        glossar->Make_Pages();
         EXPECT_EQ(Tabs(glossar), "A|H");
         EXPECT_EQ(Page_Text(dynamic_cast<wxHtmlWindow*>(glossar->GetPage(0))),
                   shape == Huge ? "Alge\nLebt im Wasser." : "Alge\nLebt im Was");
@@ -276,7 +281,7 @@ TEST_F(Bad_Read_Input, Plugin)
     const std::string plugin((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     ASSERT_GT(plugin.size(), 10000u);
     For_Each_Shape({{"kurs/plugins/fischlauf.so", "", plugin.substr(0, plugin.size() / 50)}}, [&](Shape) {
-        CSim_Theme* theme = Root_Theme("[Themes]\nName=Teich\nSimulation=plugins/fischlauf.so\nSimulation_Log=sim.log");
+        CSim_Theme* theme = Root_Theme("[Themes]\nName=Teich\nSimulation=plugins/fischlauf.so\nSimulation_Log=sim.log")->Get_Theme();
         EXPECT_TRUE(!theme->Get_Simulation() && !theme->Has_Library());
         EXPECT_EQ(Tabs(theme), "Problem");
         theme->Destroy();
@@ -446,7 +451,7 @@ TEST_F(Bad_Write_Place, Simulation_Log)
         // The host hands the place to the course's simulation, which logs
         // there without a word while another window's log is written.
         Make_Frame();
-        EXPECT_NE(m_pFrame->Get_Themes()->Get_Root()->Get_Simulation(), nullptr);
+        EXPECT_NE(m_pFrame->Get_Themes()->Get_Root()->Get_Theme()->Get_Simulation(), nullptr);
         Destroy_Frame();
         wxFrame* host = new wxFrame(nullptr, wxID_ANY, "Simulation");
         Logging_Window* blocked = new Logging_Window(host, "");

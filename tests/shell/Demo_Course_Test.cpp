@@ -9,11 +9,13 @@
 #include "shell/CSim_Theme.h"
 #include "shell/CSim_Themes.h"
 #include "shell/Icon_Art_Provider.h"
+#include "shell/Theme_Entry.h"
 #include "tests/support/Frame_Fixture.h"
 #include "tests/support/Gui_Helpers.h"
 #include "tests/support/Html_Inspection.h"
 
 #include <cstdlib>
+#include <functional>
 #include <set>
 #include <wx/image.h>
 #include <wx/filename.h>
@@ -36,9 +38,10 @@ protected:
         setenv("HOME", m_Old_Home.c_str(), 1);
     }
 
-    void Check_Theme(CSim_Theme* theme)
+    void Check_Theme(Theme_Entry* entry)
     {
-        SCOPED_TRACE(theme->Get_Name().utf8_str().data());
+        SCOPED_TRACE(entry->Get_Name().utf8_str().data());
+        CSim_Theme* theme = entry->Get_Theme();
         wxArrayString tabs;
         for (size_t i = 0; i < theme->GetPageCount(); i++)
             tabs.push_back(theme->GetPageText(i));
@@ -48,12 +51,12 @@ protected:
         ASSERT_NE(theme->Get_Content(), nullptr);
         Check_Links(theme->Get_Content());
         // The tasks pane has no base location: its links must have been made absolute.
-        ASSERT_FALSE(theme->Get_Tasks().empty());
+        ASSERT_FALSE(entry->Get_Tasks().empty());
         wxHtmlWindow tasks(m_pFrame);
-        tasks.SetPage(theme->Get_Tasks());
+        tasks.SetPage(entry->Get_Tasks());
         Check_Links(&tasks);
-        for (int i = 0; i < theme->Get_Child_Count(); i++)
-            Check_Theme(theme->Get_Child(i));
+        for (int i = 0; i < entry->Get_Child_Count(); i++)
+            Check_Theme(entry->Get_Child(i));
     }
 
     // A glossary link names a glossary page; any other link a file, relative to the page's own place.
@@ -177,6 +180,15 @@ TEST_F(Demo_Course_Window, Every_Control_Can_Be_Reached_On_Small_Screens)
                 << size.x << "x" << size.y << " " << what.utf8_string();
         };
         m_pFrame->SetSize(screen);
+        // Every page, opened or not.
+        std::function<void(wxTreeItemId)> make = [&](wxTreeItemId item) {
+            m_pFrame->Make_Item_Window(item);
+            wxTreeItemIdValue cookie;
+            for (wxTreeItemId child = m_pFrame->Get_Tree()->GetFirstChild(item, cookie); child.IsOk();
+                 child = m_pFrame->Get_Tree()->GetNextChild(item, cookie))
+                make(child);
+        };
+        make(m_pFrame->Get_Tree()->GetRootItem());
         for (wxWindow* page : m_pFrame->Get_Pages())
         {
             for (wxWindow* other : m_pFrame->Get_Pages())

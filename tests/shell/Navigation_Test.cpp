@@ -11,6 +11,7 @@
 #include "shell/Exercise_Settings.h"
 #include "shell/Link_Launcher.h"
 #include "shell/Status_Fields.h"
+#include "shell/Theme_Entry.h"
 #include "tests/support/Frame_Fixture.h"
 #include "tests/support/Html_Inspection.h"
 #include "tirsal/CSim_Window.h"
@@ -106,6 +107,7 @@ protected:
     bool Timer_Running() { return m_pFrame->Get_Timer()->IsRunning(); }
     wxString Stay() { return m_pFrame->GetStatusBar()->GetStatusText(STATUS_STAY); }
     CSim_Theme* Theme(const wxString& label) { return m_pFrame->Get_Theme(m_Items[label]); }
+    Theme_Entry* Entry(const wxString& label) { return m_pFrame->Item_Theme(m_Items[label]); }
     wxHtmlWindow* Root_Page() { return Theme("R")->Get_Content(); }
 
     static wxString Tabs(CSim_Theme* theme)
@@ -298,9 +300,9 @@ TEST_F(Navigation, Course_Defaults_Come_From_The_General_Group)
     Start("[General]\nTimeOut=30\n[General/Exercises]\nShow=0\nButton_Show=1\nButton_Reset=yes\nText_Okay=Prima!\n"
           "[Themes/A]\nTimeOut=99999999999\n[Themes/b]\nTimeOut=zehn\n");
     // In milliseconds; the course's default where a theme names none or no number.
-    EXPECT_EQ(Theme("R")->Get_TimeOut(), 30000);
-    EXPECT_EQ(Theme("A")->Get_TimeOut(), INT_MAX);
-    EXPECT_EQ(Theme("B")->Get_TimeOut(), 30000);
+    EXPECT_EQ(Entry("R")->Get_TimeOut(), 30000);
+    EXPECT_EQ(Entry("A")->Get_TimeOut(), INT_MAX);
+    EXPECT_EQ(Entry("B")->Get_TimeOut(), 30000);
     // Flags that are no number keep their defaults.
     EXPECT_EQ(std::vector<bool>({Get_Exercise_Flag(1), Get_Exercise_Flag(2), Get_Exercise_Flag(3)}),
               std::vector<bool>({false, true, true}));
@@ -334,7 +336,7 @@ TEST_F(Host, Opening_Any_Item_Stops_The_Simulations_Of_Every_Theme)
     Start("[Themes]\nSimulation=" + PROBE + "\n[Themes/A]\nSimulation=" + PROBE + "\n[Themes/A/Tief]\nSimulation="
           + PROBE + "\n");
     const CSim_Window* windows[3] = {Theme("R")->Get_Simulation(), Theme("A")->Get_Simulation(),
-                                     Theme("A")->Get_Child(0)->Get_Simulation()};
+                                     Entry("A")->Get_Child(0)->Get_Theme()->Get_Simulation()};
     // Two themes naming one library each have a window of their own.
     ASSERT_NE(windows[0], windows[1]);
     int before[3];
