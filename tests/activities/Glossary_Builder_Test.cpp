@@ -41,6 +41,8 @@ TEST(Glossary, Gathers_Entries_Into_Pages_By_Initial_And_Star)
     // A "*" page sorts after its letter's page; order is by Windows-1252 bytes (Z < Š < Ä), whatever the encoding.
     EXPECT_EQ(Built("<*Zellen>{a}<Zander>{b}<Äsche>{}<Štika>{}<äsen>{}").Labels(), (Texts{L"Z", L"Zellen", L"Š", L"Ä", L"ä"}));
     EXPECT_EQ(Built("<\xC4sche>{}<\x8Atika>{}<Zander>{}").Labels(), (Texts{L"Z", L"Š", L"Ä"}));
+    // Each "*" entry has a page of its own, also right after another.
+    EXPECT_EQ(Built("<*Algen>{a}<*Zellen>{b}").Labels(), (Texts{"Algen", "Zellen"}));
 }
 
 TEST(Glossary, Reads_Titles_And_Bodies_By_The_Bracket_Rules)

@@ -94,6 +94,8 @@ TEST(Course_Checker, Reports_Each_Slip_Once_With_Its_File_And_Key)
                                   " <a href=\"glossar://Stockwerke\">Zonen</a></p>\n"
                                   "<img src=\"bilder/teich.png\"> <A HREF='../anl&#101;itung_f&uuml;r&#x2E;pdf'>A</A>\n"
                                   "<a href=\"https://example.org/teich.png\">Web</a> <a href=\"#oben\">oben</a>\n"
+                                  "<IMG SRC=\"fehlt.png\"> <A HREF=\"fehlt.htm\">B</A> <img src=\"C:\\Kurs\\bild.png\">"
+                                  " <a href=\"c:/kurs/seite.htm\">C</a>\n"
                                   "<!-- <img src=\"alt.png\"> --></body></html>\n");
     dir.Write("anleitung_f\xC3\xBCr.pdf", "pdf");
     dir.Write("seiten/aufgabe.htm", "<p>Lies <a href=\"./start.htm\">die Seite</a>. <img src=\"../bilder/hecht.png\">\n"
@@ -158,12 +160,17 @@ TEST(Course_Checker, Reports_Each_Slip_Once_With_Its_File_And_Key)
          "\"GLOSSAR://Wels\": das Lexikon hat keine Seite \"Wels\" (der Eintrag steht auf der Seite \"W\""},
         {"seiten/start.htm Zeile 2: ", "(der Eintrag \"Stockwerke des Teiches\" steht auf der Seite \"S\": glossar://S)"},
         {"seiten/start.htm Zeile 3: ", "Bild \"bilder/teich.png\" nicht gefunden (gesucht: \"seiten/bilder/teich.png\")"},
+        // Attribute names in capitals count; a drive letter is no URL scheme.
+        {"seiten/start.htm Zeile 5: ", "Bild \"fehlt.png\" nicht gefunden"},
+        {"seiten/start.htm Zeile 5: ", "Verweis \"fehlt.htm\" führt zu einer Datei, die es nicht gibt"},
+        {"seiten/start.htm Zeile 5: ", "Bild \"C:\\Kurs\\bild.png\" nicht gefunden"},
+        {"seiten/start.htm Zeile 5: ", "Verweis \"c:/kurs/seite.htm\" führt zu einer Datei"},
         {"seiten/aufgabe.htm Zeile 2: ", "(schreiben Sie src=\"./teich_klein.png\")"},
         {"uebungen/rotfeder.ini [Frage1/Answers] b: ", "ohne Lösungszeichen: \"Hechte\""},
         {"uebungen/rotfeder.ini [Frage2]: ", "keine Antwort ist richtig"},
         {"uebungen/rotfeder.ini [Frage3] Question: ", "fehlt"},
         {"uebungen/rotfeder.ini [Frage4/Answers] b: ", "das Zeichen \"x\" vor dem Doppelpunkt markiert eine falsche Antwort"}});
-    EXPECT_EQ(summary, "Geprüft: " + dir.File_Str("sim_corvena.ini") + " – 40 Probleme gefunden.");
+    EXPECT_EQ(summary, "Geprüft: " + dir.File_Str("sim_corvena.ini") + " – 44 Probleme gefunden.");
     // The records' folders that the program would make are not made.
     EXPECT_EQ(Listing(dir), before);
 }
