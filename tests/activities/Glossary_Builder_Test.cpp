@@ -85,14 +85,3 @@ TEST(Glossary, Replaces_The_Marker_By_The_Files_Directory)
     EXPECT_EQ(builder.Get_Entries(), Texts({"Bild " + path + ":<img src=\"" + path + "/teich.png\">" + path + path}));
 }
 
-TEST(Glossary, Font_Sizes_Follow_The_Offset_Down_To_Four_Points)
-{
-    const struct { int Offset; std::vector<int> Sizes; } cases[] = {
-        {0, {8, 10, 12, 14, 16, 18, 20}}, {-6, {4, 4, 6, 8, 10, 12, 14}}, {3, {11, 13, 15, 17, 19, 21, 23}}, {-100, {4, 4, 4, 4, 4, 4, 4}}};
-    for (const auto& c : cases)
-    {
-        int sizes[7];
-        Glossary_Builder::Font_Sizes(c.Offset, sizes);
-        EXPECT_EQ(std::vector<int>(sizes, sizes + 7), c.Sizes) << "offset " << c.Offset;
-    }
-}

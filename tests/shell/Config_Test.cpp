@@ -116,16 +116,6 @@ TEST(Config, Values_Are_Taken_Verbatim)
               std::vector<wxString>({"Doppelt", "Eingerueckt", "Gleich", "Nachher", "Pfad", "Umgebung", "Zitat"}));
 }
 
-TEST(Config, Decodes_Windows_1252_And_UTF8)
-{
-    Temp_Dir dir;
-    dir.Write("cp.ini", "[General]\nName=Gew\xE4sser \x96 Gr\xF6\xDF" "e\n");
-    dir.Write("utf.ini", "[General]\nName=Gew\xC3\xA4sser \xE2\x80\x93 Gr\xC3\xB6\xC3\x9F" "e\n");
-    dir.Write("bom.ini", "\xEF\xBB\xBF[General]\nName=Gew\xC3\xA4sser \xE2\x80\x93 Gr\xC3\xB6\xC3\x9F" "e\n");
-    for (const char* file : {"cp.ini", "utf.ini", "bom.ini"})
-        EXPECT_EQ(Value(CSim_Config(dir.File(file)), "/General/Name"), wxString::FromUTF8("Gewässer – Größe")) << file;
-}
-
 TEST(Config, Groups_Nested_Half_A_Million_Deep_Are_Read_And_Released)
 {
     // Each level once took a stack frame to read and to release.
