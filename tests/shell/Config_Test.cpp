@@ -102,7 +102,7 @@ TEST(Config, Groups_And_Entries_Enumerate_By_Name_Ignoring_Case)
 TEST(Config, Values_Are_Taken_Verbatim)
 {
     Temp_Dir dir;
-    dir.Write("v.ini", "; comment\r\n# another\r\nPfad = C:\\neu\\tabelle.txt\r\nUmgebung=$HOME/%PATH%\r\n"
+    dir.Write("v.ini", "; Pfad=alt\r\n# Pfad=auch alt\r\nPfad = C:\\neu\\tabelle.txt\r\nUmgebung=$HOME/%PATH%\r\n"
                        "Zitat=\"in Anf\xFChrungszeichen\"\r\nGleich=a=b=c\r\n  Eingerueckt  =  Wert  \r\n"
                        "Doppelt=erst\r\nDOPPELT=zuletzt\r\nohne Gleichheitszeichen\r\n[kaputt\r\nNachher=1\r\n");
     CSim_Config config(dir.File("v.ini"));
