@@ -57,7 +57,7 @@ TEST(Course_Checker, Reports_Each_Slip_Once_With_Its_File_And_Key)
     dir.Write("blockiert", "eine Datei, kein Ordner\n");
     dir.Write("themen.ini",
               "[General]\nName=Teich\nGlosar=lexikon.txt\nGlossar=lexikon.txt\n"
-              "Selftest=selbsttest.ini\nReflections=reflexion.ini\n"
+              "Selftest=selbsttest.ini\nSelftest_Time=0\nReflections=reflexion.ini\n"
               "[Themes]\nName=Teich\nContent=seiten/start.htm\nTasks=seiten/aufgabe.htm\n"
               "[Themes/1_Hecht]\nName=Hecht\nTimeOut=zehn\nSimulaton=" + PLUGINS + "/fischlauf.so\n"
               "Content=seiten/hecht.htm\nSimulation_Opts=TIME=5\n"
@@ -116,6 +116,7 @@ TEST(Course_Checker, Reports_Each_Slip_Once_With_Its_File_And_Key)
         {"sim_corvena.ini LOGFILE: ", "\"blockiert\" ist eine Datei"},
         {"sim_corvena.ini NOTEPADFILE: ", "\"seiten\" ist ein Ordner"},
         {"themen.ini [General] Glosar: ", "(gemeint ist wohl \"Glossar\")"},
+        {"themen.ini [General] Selftest_Time: ", "0 ist zu klein: die Zeit muss mindestens 1 sein; es gilt 60"},
         {"themen.ini [Themes/1_Hecht] Simulaton: ", "(gemeint ist wohl \"Simulation\")"},
         {"themen.ini [Themes/1_Hecht] TimeOut: ", "\"zehn\" ist keine ganze Zahl"},
         {"themen.ini [Themes/1_Hecht] Content: ", "\"seiten/hecht.htm\" nicht gefunden"},
@@ -170,7 +171,7 @@ TEST(Course_Checker, Reports_Each_Slip_Once_With_Its_File_And_Key)
         {"uebungen/rotfeder.ini [Frage2]: ", "keine Antwort ist richtig"},
         {"uebungen/rotfeder.ini [Frage3] Question: ", "fehlt"},
         {"uebungen/rotfeder.ini [Frage4/Answers] b: ", "das Zeichen \"x\" vor dem Doppelpunkt markiert eine falsche Antwort"}});
-    EXPECT_EQ(summary, "Geprüft: " + dir.File_Str("sim_corvena.ini") + " – 44 Probleme gefunden.");
+    EXPECT_EQ(summary, "Geprüft: " + dir.File_Str("sim_corvena.ini") + " – 45 Probleme gefunden.");
     // The records' folders that the program would make are not made.
     EXPECT_EQ(Listing(dir), before);
 }
