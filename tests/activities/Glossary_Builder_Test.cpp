@@ -41,6 +41,8 @@ TEST(Glossary, Gathers_Entries_Into_Pages_By_Initial_And_Star)
     // A "*" page sorts after its letter's page; order is by Windows-1252 bytes (Z < Š < Ä), whatever the encoding.
     EXPECT_EQ(Built("<*Zellen>{a}<Zander>{b}<Äsche>{}<Štika>{}<äsen>{}").Labels(), (Texts{L"Z", L"Zellen", L"Š", L"Ä", L"ä"}));
     EXPECT_EQ(Built("<\xC4sche>{}<\x8Atika>{}<Zander>{}").Labels(), (Texts{L"Z", L"Š", L"Ä"}));
+    // Each "*" entry has a page of its own, also right after another.
+    EXPECT_EQ(Built("<*Algen>{a}<*Zellen>{b}").Labels(), (Texts{"Algen", "Zellen"}));
 }
 
 TEST(Glossary, Reads_Titles_And_Bodies_By_The_Bracket_Rules)
@@ -83,14 +85,3 @@ TEST(Glossary, Replaces_The_Marker_By_The_Files_Directory)
     EXPECT_EQ(builder.Get_Entries(), Texts({"Bild " + path + ":<img src=\"" + path + "/teich.png\">" + path + path}));
 }
 
-TEST(Glossary, Font_Sizes_Follow_The_Offset_Down_To_Four_Points)
-{
-    const struct { int Offset; std::vector<int> Sizes; } cases[] = {
-        {0, {8, 10, 12, 14, 16, 18, 20}}, {-6, {4, 4, 6, 8, 10, 12, 14}}, {3, {11, 13, 15, 17, 19, 21, 23}}, {-100, {4, 4, 4, 4, 4, 4, 4}}};
-    for (const auto& c : cases)
-    {
-        int sizes[7];
-        Glossary_Builder::Font_Sizes(c.Offset, sizes);
-        EXPECT_EQ(std::vector<int>(sizes, sizes + 7), c.Sizes) << "offset " << c.Offset;
-    }
-}

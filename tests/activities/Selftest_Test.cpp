@@ -120,6 +120,13 @@ TEST_F(Self_Test, The_Clock_Drains_Two_Units_A_Tick_And_Judges_After_The_Last)
     m_pDialog->Tick(6);
     EXPECT_EQ(m_pDialog->Current(), 1);
     EXPECT_EQ(m_Log.Lines.back(), L"Zeit 110%; Lösung falsch  (\"Frage 1\", Antwort: )");
+    // No time, or a negative one, gives the clock of 60 seconds.
+    for (int time : {0, -5})
+    {
+        Open(Questions(1, TWO_RIGHT), time);
+        Next();
+        EXPECT_EQ(m_pDialog->Bar()->GetRange(), 600) << time;
+    }
 }
 
 TEST_F(Self_Test, A_Single_Answer_Question_Advances_On_The_First_Click)

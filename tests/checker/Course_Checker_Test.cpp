@@ -57,7 +57,7 @@ TEST(Course_Checker, Reports_Each_Slip_Once_With_Its_File_And_Key)
     dir.Write("blockiert", "eine Datei, kein Ordner\n");
     dir.Write("themen.ini",
               "[General]\nName=Teich\nGlosar=lexikon.txt\nGlossar=lexikon.txt\n"
-              "Selftest=selbsttest.ini\nReflections=reflexion.ini\n"
+              "Selftest=selbsttest.ini\nSelftest_Time=0\nReflections=reflexion.ini\n"
               "[Themes]\nName=Teich\nContent=seiten/start.htm\nTasks=seiten/aufgabe.htm\n"
               "[Themes/1_Hecht]\nName=Hecht\nTimeOut=zehn\nSimulaton=" + PLUGINS + "/fischlauf.so\n"
               "Content=seiten/hecht.htm\nSimulation_Opts=TIME=5\n"
@@ -94,6 +94,8 @@ TEST(Course_Checker, Reports_Each_Slip_Once_With_Its_File_And_Key)
                                   " <a href=\"glossar://Stockwerke\">Zonen</a></p>\n"
                                   "<img src=\"bilder/teich.png\"> <A HREF='../anl&#101;itung_f&uuml;r&#x2E;pdf'>A</A>\n"
                                   "<a href=\"https://example.org/teich.png\">Web</a> <a href=\"#oben\">oben</a>\n"
+                                  "<IMG SRC=\"fehlt.png\"> <A HREF=\"fehlt.htm\">B</A> <img src=\"C:\\Kurs\\bild.png\">"
+                                  " <a href=\"c:/kurs/seite.htm\">C</a>\n"
                                   "<!-- <img src=\"alt.png\"> --></body></html>\n");
     dir.Write("anleitung_f\xC3\xBCr.pdf", "pdf");
     dir.Write("seiten/aufgabe.htm", "<p>Lies <a href=\"./start.htm\">die Seite</a>. <img src=\"../bilder/hecht.png\">\n"
@@ -114,6 +116,7 @@ TEST(Course_Checker, Reports_Each_Slip_Once_With_Its_File_And_Key)
         {"sim_corvena.ini LOGFILE: ", "\"blockiert\" ist eine Datei"},
         {"sim_corvena.ini NOTEPADFILE: ", "\"seiten\" ist ein Ordner"},
         {"themen.ini [General] Glosar: ", "(gemeint ist wohl \"Glossar\")"},
+        {"themen.ini [General] Selftest_Time: ", "0 ist zu klein: die Zeit muss mindestens 1 sein; es gilt 60"},
         {"themen.ini [Themes/1_Hecht] Simulaton: ", "(gemeint ist wohl \"Simulation\")"},
         {"themen.ini [Themes/1_Hecht] TimeOut: ", "\"zehn\" ist keine ganze Zahl"},
         {"themen.ini [Themes/1_Hecht] Content: ", "\"seiten/hecht.htm\" nicht gefunden"},
@@ -158,12 +161,17 @@ TEST(Course_Checker, Reports_Each_Slip_Once_With_Its_File_And_Key)
          "\"GLOSSAR://Wels\": das Lexikon hat keine Seite \"Wels\" (der Eintrag steht auf der Seite \"W\""},
         {"seiten/start.htm Zeile 2: ", "(der Eintrag \"Stockwerke des Teiches\" steht auf der Seite \"S\": glossar://S)"},
         {"seiten/start.htm Zeile 3: ", "Bild \"bilder/teich.png\" nicht gefunden (gesucht: \"seiten/bilder/teich.png\")"},
+        // Attribute names in capitals count; a drive letter is no URL scheme.
+        {"seiten/start.htm Zeile 5: ", "Bild \"fehlt.png\" nicht gefunden"},
+        {"seiten/start.htm Zeile 5: ", "Verweis \"fehlt.htm\" führt zu einer Datei, die es nicht gibt"},
+        {"seiten/start.htm Zeile 5: ", "Bild \"C:\\Kurs\\bild.png\" nicht gefunden"},
+        {"seiten/start.htm Zeile 5: ", "Verweis \"c:/kurs/seite.htm\" führt zu einer Datei"},
         {"seiten/aufgabe.htm Zeile 2: ", "(schreiben Sie src=\"./teich_klein.png\")"},
         {"uebungen/rotfeder.ini [Frage1/Answers] b: ", "ohne Lösungszeichen: \"Hechte\""},
         {"uebungen/rotfeder.ini [Frage2]: ", "keine Antwort ist richtig"},
         {"uebungen/rotfeder.ini [Frage3] Question: ", "fehlt"},
         {"uebungen/rotfeder.ini [Frage4/Answers] b: ", "das Zeichen \"x\" vor dem Doppelpunkt markiert eine falsche Antwort"}});
-    EXPECT_EQ(summary, "Geprüft: " + dir.File_Str("sim_corvena.ini") + " – 40 Probleme gefunden.");
+    EXPECT_EQ(summary, "Geprüft: " + dir.File_Str("sim_corvena.ini") + " – 45 Probleme gefunden.");
     // The records' folders that the program would make are not made.
     EXPECT_EQ(Listing(dir), before);
 }

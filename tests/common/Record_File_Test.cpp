@@ -1,7 +1,6 @@
 #include "common/Record_File.h"
 
 #include "common/Record_Keeping.h"
-#include "common/Record_Trouble.h"
 #include "common/Text_Codec.h"
 #include "simframe/src/Activity_Log.h"
 
@@ -32,45 +31,6 @@ TEST(Record_File, Grows_On_Disk_Entry_By_Entry_And_Replaced_Entries_Go_Last)
     record.Append("drei\n");
     record.Close();
     EXPECT_EQ(dir.Read("log.txt"), "Kopf\neins neu\nzwei sehr lang\ndrei\n");
-}
-
-TEST(Record_File, A_Full_Disk_Keeps_What_It_Holds_And_Takes_The_Whole_Record_Once_It_Has_Room)
-{
-    Temp_Dir dir;
-    Small_Disk disk(dir, "platte");
-    if (!disk.Ok())
-        GTEST_SKIP() << "only root mounts a small disk";
-    dir.Write("platte/log.txt", "alter Inhalt");
-    disk.Fill();
-    const std::string header(5000, 'k');
-    Record_File record;
-    EXPECT_FALSE(record.Start(dir.File("platte/log.txt"), header));
-    record.Append("eins\n");
-    EXPECT_EQ(dir.Read("platte/log.txt"), "alter Inhalt");
-    EXPECT_EQ(Record_Trouble::Get().Get_Text(), Record_Trouble::Text(dir.File("platte/log.txt")));
-    disk.Free();
-    record.Append("zwei\n");
-    EXPECT_EQ(dir.Read("platte/log.txt"), header + "eins\nzwei\n");
-    EXPECT_EQ(Record_Trouble::Get().Get_Text(), "");
-}
-
-TEST(Record_File, Makes_Missing_Folders_And_Fails_On_A_Full_Disk_Or_Below_A_File)
-{
-    Temp_Dir dir;
-    Record_File record;
-    ASSERT_TRUE(record.Start(dir.File("Sim-Corvena/logs/sim.log"), "Kopf\n"));
-    EXPECT_EQ(dir.Read("Sim-Corvena/logs/sim.log"), "Kopf\n");
-    EXPECT_TRUE(Write_Record_File(dir.File("neu/antworten.txt"), "A\n"));
-    EXPECT_EQ(dir.Read("neu/antworten.txt"), "A\n");
-    dir.Write("datei", "kein Verzeichnis");
-    EXPECT_FALSE(record.Start(dir.File("datei/log.txt"), "Kopf\n"));
-    EXPECT_FALSE(record.Start("/dev/full", "Kopf\n") || record.Flush());
-    // Once its owner closes it, nothing will try it again: no longer named.
-    record.Close();
-    EXPECT_EQ(Record_Trouble::Get().Get_Text(), "");
-    for (const wxString& path : {wxString("/dev/full"), wxString(), dir.File("datei/log.txt")})
-        EXPECT_FALSE(Write_Record_File(path, "Kopf\n")) << path;
-    EXPECT_EQ(dir.Read("datei"), "kein Verzeichnis");
 }
 
 TEST(Record_File, Whole_Writes_Replace_The_File_And_Keep_Its_Mode)

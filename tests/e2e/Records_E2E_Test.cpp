@@ -77,50 +77,6 @@ INSTANTIATE_TEST_SUITE_P(Signals, Session_End, testing::Values(SIGTERM, SIGINT, 
                              return info.param == SIGTERM ? "SIGTERM" : info.param == SIGINT ? "SIGINT" : "SIGHUP";
                          });
 
-TEST(Records, Activity_Log_Holds_The_Opened_Items_In_Windows_1252)
-{
-    Temp_Dir dir;
-    dir.Write("sim_corvena.ini", "THEMES=kurs/themen.ini\nDOLOG=1\nLOGFILE=log/aktivitaet.log\n");
-    dir.Make_Dir("log");
-    dir.Write("kurs/themen.ini", "[General]\nName=Teichkurs\n[Themes]\nName=Der Teich\n"
-                                 "[Themes/1]\nName=Gr\xF6\xDF" "e des Teichs\n[Themes/2]\nName=Hechte\n");
-    Corvena_Process program(dir.Path_Str());
-    ASSERT_TRUE(program.Start());
-    ASSERT_TRUE(program.Wait_For_Window("Teichkurs")) << program.Errors();
-    ASSERT_TRUE(program.Keys({"Down", "Down"}));
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    Stop(program);
-
-    const std::string log = dir.Read("log/aktivitaet.log");
-    EXPECT_EQ(log.rfind("Teichkurs\nAufzeichung der Aktivit\xE4ten\nDatum: ", 0), 0u) << log;
-    Expect_In_Order(log, {"\nUhrzeit\tDauer\tAktivtit\xE4t\n", "\t00:00:00\tAufzeichnung gestartet\n",
-                          "\tGr\xF6\xDF" "e des Teichs\n", "\tHechte\n"});
-    // The root was opened before the log started.
-    EXPECT_EQ(log.find("\tDer Teich\n"), std::string::npos);
-    EXPECT_EQ(log.substr(log.size() - std::min<size_t>(log.size(), 22)), "\tAufzeichnung beendet\n");
-}
-
-TEST(Records, Reflection_Answers_Are_Written_For_Every_Topic_When_The_Session_Ends)
-{
-    Temp_Dir dir;
-    dir.Write("sim_corvena.ini", "THEMES=kurs/themen.ini\nDOLOG=0\n");
-    dir.Write("kurs/themen.ini", "[General]\nName=Teichkurs\nReflections=reflexion/fragen.ini\n"
-                                 "[Themes]\nName=Der Teich\n");
-    dir.Write("kurs/reflexion/fragen.ini", "Title=R\xFC" "ckblick\nLogfile=antworten/datei.txt\n"
-                                           "[1]\nReflection=Nahrungsketten\n[2]\nReflection=R\xE4uber und Beute\n");
-    dir.Make_Dir("kurs/reflexion/antworten");
-    Corvena_Process program(dir.Path_Str());
-    ASSERT_TRUE(program.Start());
-    ASSERT_TRUE(program.Wait_For_Window("Teichkurs")) << program.Errors();
-    Stop(program);
-    EXPECT_EQ(dir.Read("kurs/reflexion/antworten/datei.txt"),
-              "Reflektionshilfen\n"
-              "\n____________________\n1. Reflektionshilfe\n\n"
-              "Thema: Nahrungsketten\nBewertung: 3   \nErl\xE4uterung:\n\n"
-              "\n____________________\n2. Reflektionshilfe\n\n"
-              "Thema: R\xE4uber und Beute\nBewertung: 3   \nErl\xE4uterung:\n\n");
-}
-
 TEST(Records, Everything_Recorded_Before_A_Kill_Is_On_Disk)
 {
     Temp_Dir dir;

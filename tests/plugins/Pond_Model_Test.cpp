@@ -53,6 +53,8 @@ TEST(Pond_Model, Defaults_Give_The_First_Steps_Of_Each_Predation_Type)
     EXPECT_DOUBLE_EQ(three.Rudd[1], 204.8);
     EXPECT_DOUBLE_EQ(three.Carp[1], 101.4);
     EXPECT_DOUBLE_EQ(three.Pike[1], 18.4);
+    // A step that does not divide the span: the nearest count.
+    EXPECT_EQ(Pond_Step_Count(1, 0.4), 3);
 }
 
 TEST(Pond_Model, Scenarios_Shape_The_Capacity)

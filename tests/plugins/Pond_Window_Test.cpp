@@ -476,20 +476,6 @@ TEST_F(Pond_Window, Fertiliser_Feeds_The_Algae_And_Is_Logged_With_The_Rate_Used)
               Log_Header + "10:00:05\tInput\t0.100000\n" + Export_Line("10:00:10", "Export Werte", "algen.csv"));
 }
 
-TEST_F(Pond_Window, Series_Are_Resized_Only_For_A_New_Number_Of_Steps)
-{
-    CSim_Pond_Plot* plot = Plot(Make(FISCHLAUF, ""));
-    CSim_Pond3_Plot* plot3 = Plot3(Make(FISCHLAUF_2, "", false));
-    const double* points = plot->Get_Current_Series().Rudd.data();
-    EXPECT_FALSE(plot->Set_Steps(200) || plot->Set_Steps(0) || plot3->Set_Steps(200));
-    EXPECT_EQ(plot->Get_Current_Series().Rudd.data(), points);
-    EXPECT_TRUE(plot->Set_Steps(300) && plot3->Set_Steps(300));
-    for (const Pond_Series* s : {&plot->Get_Current_Series(), &plot->Get_Reference_Series()})
-        EXPECT_TRUE(s->Capacity.size() == 300 && s->Rudd.size() == 300 && s->Pike.size() == 300);
-    for (const Pond3_Series* s : {&plot3->Get_Current_Series(), &plot3->Get_Reference_Series()})
-        EXPECT_TRUE(s->Capacity.size() == 300 && s->Rudd.size() == 300 && s->Carp.size() == 300);
-}
-
 TEST_F(Pond_Window, Pale_Reference_Curves_Show_Only_While_Ticked)
 {
     CSim_Window* window = Make(FISCHLAUF, "");

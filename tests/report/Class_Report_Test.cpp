@@ -192,6 +192,13 @@ TEST(Class_Report, Tables_Of_A_Class)
     EXPECT_EQ(Write_Class_Report({dir.File("7b"), dir.File("kurs/themen.ini"), ""}).What, Report_Result::Complete);
     EXPECT_EQ(Table(dir, "themen.csv", "carla"), "carla;carla-2026-12-05_08-00-00.log;Lebensraum Teich;1;00:00:00;0\n"
                                                  "carla;carla.log;Lebensraum Teich;1;00:00:10;10\n");
+    // A span of 60 seconds and a fourth line that is not blank are said to be unread.
+    dir.Write("7b/emil/aktivitaet.log", Log("2026-12-07", "08:00:00\t00:00:00\tAufzeichnung gestartet\n"
+                                                          "08:01:00\t00:00:60\tAlgen\n"));
+    dir.Write("7b/emil/sim.log", "Aufzeichung der Aktivit\xE4ten\nDatum: 2026-12-07\nUhrzeit\tAktivtit\xE4t\tWert\nx\n");
+    result = Write_Class_Report({dir.File("7b"), "", ""});
+    for (const char* file : {"emil/aktivitaet.log: nur zum Teil gelesen: Zeile 6", "emil/sim.log: nur zum Teil gelesen: Zeile 4"})
+        EXPECT_NE(result.Message.find(file), wxString::npos) << result.Message;
 }
 
 TEST(Class_Report, Leaves_Alone_What_Is_No_Report)

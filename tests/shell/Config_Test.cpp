@@ -102,7 +102,7 @@ TEST(Config, Groups_And_Entries_Enumerate_By_Name_Ignoring_Case)
 TEST(Config, Values_Are_Taken_Verbatim)
 {
     Temp_Dir dir;
-    dir.Write("v.ini", "; comment\r\n# another\r\nPfad = C:\\neu\\tabelle.txt\r\nUmgebung=$HOME/%PATH%\r\n"
+    dir.Write("v.ini", "; Pfad=alt\r\n# Pfad=auch alt\r\nPfad = C:\\neu\\tabelle.txt\r\nUmgebung=$HOME/%PATH%\r\n"
                        "Zitat=\"in Anf\xFChrungszeichen\"\r\nGleich=a=b=c\r\n  Eingerueckt  =  Wert  \r\n"
                        "Doppelt=erst\r\nDOPPELT=zuletzt\r\nohne Gleichheitszeichen\r\n[kaputt\r\nNachher=1\r\n");
     CSim_Config config(dir.File("v.ini"));
@@ -114,16 +114,6 @@ TEST(Config, Values_Are_Taken_Verbatim)
         EXPECT_EQ(Value(config, c.first), c.second) << c.first;
     EXPECT_EQ(Names(config, false),
               std::vector<wxString>({"Doppelt", "Eingerueckt", "Gleich", "Nachher", "Pfad", "Umgebung", "Zitat"}));
-}
-
-TEST(Config, Decodes_Windows_1252_And_UTF8)
-{
-    Temp_Dir dir;
-    dir.Write("cp.ini", "[General]\nName=Gew\xE4sser \x96 Gr\xF6\xDF" "e\n");
-    dir.Write("utf.ini", "[General]\nName=Gew\xC3\xA4sser \xE2\x80\x93 Gr\xC3\xB6\xC3\x9F" "e\n");
-    dir.Write("bom.ini", "\xEF\xBB\xBF[General]\nName=Gew\xC3\xA4sser \xE2\x80\x93 Gr\xC3\xB6\xC3\x9F" "e\n");
-    for (const char* file : {"cp.ini", "utf.ini", "bom.ini"})
-        EXPECT_EQ(Value(CSim_Config(dir.File(file)), "/General/Name"), wxString::FromUTF8("Gewässer – Größe")) << file;
 }
 
 TEST(Config, Groups_Nested_Half_A_Million_Deep_Are_Read_And_Released)

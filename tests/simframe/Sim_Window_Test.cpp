@@ -1,12 +1,10 @@
 #include "tirsal/CSim_Window.h"
 
 #include "simframe/src/Tirsal_Testing.h"
-#include "tests/support/Gui_Helpers.h"
 #include "tests/support/Temp_Dir.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <wx/dynlib.h>
 #include <wx/frame.h>
 
 namespace
@@ -24,12 +22,6 @@ namespace
     }
 
     void Wait(int ms) { Tirsal_Advance_Clock(wxTimeSpan::Milliseconds(ms)); }
-
-    template <class Event> void Send(wxWindow* control, Event event)
-    {
-        event.SetEventObject(control);
-        control->GetEventHandler()->ProcessEvent(event);
-    }
 
     // Simulation windows in a shown frame, as the host's notebook holds them, on a clock the test sets.
     class Sim_Window : public testing::Test
@@ -155,46 +147,4 @@ TEST_F(Sim_Window, Value_Controls_Carry_Out_Their_Mappings_On_The_Toolkits_Contr
     CSim_SpinCtrl* reversed = new CSim_SpinCtrl(m_pFrame, wxID_ANY, 5, 10, 0, false);
     EXPECT_EQ(std::make_pair(reversed->GetMin(), reversed->GetMax()), std::make_pair(0, 10));
     EXPECT_EQ(reversed->GetValue(), 5);
-}
-
-using Sim_Plugin = Sim_Window;
-
-TEST_F(Sim_Plugin, Window_Of_A_Loaded_Plugin_Reads_Its_Options_And_Logs_Through_The_Framework)
-{
-    wxDynamicLibrary library;
-    ASSERT_TRUE(library.Load(SIM_PROBE_PLUGIN, wxDL_NOW));
-    auto entry = reinterpret_cast<CSim_Window* (*)(wxWindow*, const wxString&)>(library.GetSymbol("SIM_Get_Simulation"));
-    ASSERT_TRUE(entry);
-    CSim_Window* window = entry(m_pFrame, wxString::FromUTF8("STEPS=12;RATE=0.25;STEPS_NAME=Länge"));
-    ASSERT_TRUE(window);
-    wxWindow* as_window = window;
-    EXPECT_EQ(dynamic_cast<CSim_Window*>(as_window), window);  // type information crosses the boundary
-    window->SetSize(m_pFrame->GetClientSize());
-    Process_Events();
-
-    // The options reached the controls, and the label colour the controls added after it.
-    CSim_SpinCtrl* steps = dynamic_cast<CSim_SpinCtrl*>(window->FindWindow(7000));
-    CSim_Slider* rate = dynamic_cast<CSim_Slider*>(window->FindWindow(7001));
-    ASSERT_TRUE(steps && rate);
-    EXPECT_EQ(steps->GetValue(), 12);
-    EXPECT_EQ(rate->GetValue(), 25);
-    wxWindow* label = Find_By_Label(window, wxString::FromUTF8("Länge"));
-    ASSERT_TRUE(label);
-    EXPECT_EQ(label->GetForegroundColour(), wxColour(0, 0, 255));
-
-    EXPECT_TRUE(window->Set_Log_File(m_Dir.File("probe.txt")));
-    window->Stop_Execution();
-    steps->SetValue(13);  // a spin control held down: two changes half a second apart, one line
-    Send(steps, wxSpinEvent(wxEVT_SPINCTRL, steps->GetId()));
-    Wait(500);
-    steps->SetValue(14);
-    Send(steps, wxSpinEvent(wxEVT_SPINCTRL, steps->GetId()));
-    Wait(5000);
-    EXPECT_TRUE(Click_Button(window, wxString::FromUTF8("Zurücksetzen")));
-    EXPECT_EQ(steps->GetValue(), 10);
-
-    delete window;
-    library.Unload();
-    EXPECT_EQ(m_Dir.Read("probe.txt"),
-              Header() + "10:00:00\tSchritte \xE4\t14\n10:00:05\tReset\t1\n");
 }

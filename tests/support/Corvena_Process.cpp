@@ -267,13 +267,6 @@ bool Corvena_Process::Keys(const std::vector<std::string>& keys, int delay_ms)
     return true;
 }
 
-bool Corvena_Process::Resize(int width, int height)
-{
-    return !m_Window.empty()
-           && Run_Command({"xdotool", "windowsize", "--sync", m_Window, std::to_string(width), std::to_string(height)},
-                          m_X.Display());
-}
-
 bool Corvena_Process::Window_Exists(const std::string& title, int ms)
 {
     auto until = Clock_Type::now() + std::chrono::milliseconds(ms);

@@ -59,9 +59,6 @@ public:
     /// it the keyboard focus.
     bool Wait_For_Window(const std::string& title, int ms = 15000);
 
-    /// Resizes the window found by Wait_For_Window (there is no window
-    /// manager to maximise it).
-    bool Resize(int width, int height);
 
     /// True when a visible window with exactly this title appears within ms.
     bool Window_Exists(const std::string& title, int ms);
@@ -90,7 +87,6 @@ public:
     /// Seconds the last Stop took from the signal to the end.
     double Stop_Seconds() const { return m_Stop_Seconds; }
 
-    const std::string& Dir() const { return m_Dir; }
     /// What the program wrote to its standard error (after it ended).
     std::string Errors() const;
 
