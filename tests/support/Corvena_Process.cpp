@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <poll.h>
 #include <sstream>
@@ -232,28 +233,26 @@ bool Corvena_Process::Start(const std::vector<std::string>& args)
     return m_Pid > 0;
 }
 
+// The first visible window of this title, or "".
+static std::string Visible(const std::string& display, const std::string& title)
+{
+    std::string out;
+    Run_Command({"xdotool", "search", "--onlyvisible", "--name", "^" + title + "$"}, display, &out, 5000);
+    return out.substr(0, out.find('\n'));
+}
+
 bool Corvena_Process::Wait_For_Window(const std::string& title, int ms)
 {
-    auto until = Clock_Type::now() + std::chrono::milliseconds(ms);
-    while (Clock_Type::now() < until)
-    {
-        std::string out;
-        if (Run_Command({"xdotool", "search", "--onlyvisible", "--name", "^" + title + "$"},
-                        m_X.Display(), &out, 5000) && !out.empty())
-        {
-            m_Window = out.substr(0, out.find('\n'));
-            Run_Command({"xdotool", "windowfocus", "--sync", m_Window}, m_X.Display(), nullptr, 5000);
-            return true;
-        }
-        int status;
-        if (m_Pid > 0 && waitpid(m_Pid, &status, WNOHANG) == m_Pid)
-        {
+    int status;
+    Poll_Until(ms, [&] {
+        m_Window = Visible(m_X.Display(), title);
+        if (m_Window.empty() && m_Pid > 0 && waitpid(m_Pid, &status, WNOHANG) == m_Pid)
             m_Pid = -1;
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return false;
+        return !m_Window.empty() || m_Pid < 0;
+    });
+    if (!m_Window.empty())
+        Run_Command({"xdotool", "windowfocus", "--sync", m_Window}, m_X.Display(), nullptr, 5000);
+    return !m_Window.empty();
 }
 
 bool Corvena_Process::Keys(const std::vector<std::string>& keys, int delay_ms)
@@ -269,30 +268,16 @@ bool Corvena_Process::Keys(const std::vector<std::string>& keys, int delay_ms)
 
 bool Corvena_Process::Window_Exists(const std::string& title, int ms)
 {
-    auto until = Clock_Type::now() + std::chrono::milliseconds(ms);
-    do
-    {
-        std::string out;
-        if (Run_Command({"xdotool", "search", "--onlyvisible", "--name", "^" + title + "$"}, m_X.Display(), &out, 5000)
-            && !out.empty())
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    } while (Clock_Type::now() < until);
-    return false;
+    return Poll_Until(ms, [&] { return !Visible(m_X.Display(), title).empty(); });
 }
 
 bool Corvena_Process::Window_Active(const std::string& title, int ms)
 {
-    auto until = Clock_Type::now() + std::chrono::milliseconds(ms);
-    do
-    {
+    return Poll_Until(ms, [&] {
         std::string out;
-        if (Run_Command({"xdotool", "getactivewindow", "getwindowname"}, m_X.Display(), &out, 5000)
-            && out == title + "\n")
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    } while (Clock_Type::now() < until);
-    return false;
+        return Run_Command({"xdotool", "getactivewindow", "getwindowname"}, m_X.Display(), &out, 5000)
+               && out == title + "\n";
+    });
 }
 
 bool Corvena_Process::Wait_Idle(int ms)
@@ -372,4 +357,22 @@ bool Poll_Until(int ms, const std::function<bool()>& cond)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return true;
+}
+
+void Stop_Cleanly(Corvena_Process& program, int signal)
+{
+    int status = 0;
+    ASSERT_TRUE(program.Stop(signal, 5000, &status)) << program.Errors();
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+}
+
+void Expect_In_Order(const std::string& text, const std::vector<std::string>& parts)
+{
+    size_t at = 0;
+    for (const std::string& part : parts)
+    {
+        at = text.find(part, at);
+        ASSERT_NE(at, std::string::npos) << part << "\n" << text;
+        at++;
+    }
 }
