@@ -101,58 +101,36 @@ X_Server::~X_Server()
 bool Run_Command(const std::vector<std::string>& args, const std::string& display,
                  std::string* out, int timeout_ms)
 {
-    int fds[2];
-    if (pipe(fds) != 0)
+    // The output goes to a file, so a talkative command never blocks on a full pipe.
+    char path[] = "/tmp/corvena-command-XXXXXX";
+    const int file = mkstemp(path);
+    if (file < 0)
         return false;
     pid_t pid = fork();
     if (pid == 0)
     {
-        dup2(fds[1], 1);
-        close(fds[0]);
-        close(fds[1]);
+        dup2(file, 1);
         if (!display.empty())
             setenv("DISPLAY", display.c_str(), 1);
         std::vector<char*> argv = Make_Argv(args);
         execvp(argv[0], argv.data());
         _exit(127);
     }
-    close(fds[1]);
-    if (pid < 0)
-    {
-        close(fds[0]);
-        return false;
-    }
-    fcntl(fds[0], F_SETFL, O_NONBLOCK);
-    std::string text;
+    close(file);
     int status = 0;
-    bool ended = false;
-    auto until = Clock_Type::now() + std::chrono::milliseconds(timeout_ms);
-    while (true)
+    const bool ended = pid > 0 && Wait_Child(pid, timeout_ms, &status);
+    if (pid > 0 && !ended)
     {
-        char buffer[4096];
-        ssize_t n;
-        while ((n = read(fds[0], buffer, sizeof buffer)) > 0)
-            text.append(buffer, size_t(n));
-        if (ended)
-            break;
-        if (waitpid(pid, &status, WNOHANG) == pid)
-        {
-            ended = true;
-            continue;
-        }
-        if (Clock_Type::now() > until)
-        {
-            kill(pid, SIGKILL);
-            waitpid(pid, &status, 0);
-            close(fds[0]);
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
     }
-    close(fds[0]);
+    std::ifstream in(path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    unlink(path);
     if (out)
-        *out = text;
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        *out = text.str();
+    return ended && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 Corvena_Process::Corvena_Process(const std::string& dir) : m_Dir(dir)
