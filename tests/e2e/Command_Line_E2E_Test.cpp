@@ -4,9 +4,7 @@
 #include "tests/support/Corvena_Process.h"
 #include "tests/support/Temp_Dir.h"
 
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 namespace
 {

@@ -6,12 +6,10 @@
 #include "tests/support/Corvena_Process.h"
 #include "tests/support/Temp_Dir.h"
 
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
-#include <sys/wait.h>
 
 namespace fs = std::filesystem;
 

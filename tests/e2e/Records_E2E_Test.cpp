@@ -4,14 +4,11 @@
 #include "tests/support/Corvena_Process.h"
 #include "tests/support/Temp_Dir.h"
 
-#include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <map>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <thread>
 
 class Session_End : public testing::TestWithParam<int>
 {

@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
-#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -261,34 +260,28 @@ bool Corvena_Process::Window_Active(const std::string& title, int ms)
 bool Corvena_Process::Wait_Idle(int ms)
 {
     // utime and stime, fields 14 and 15 of /proc/PID/stat, after the
-    // parenthesised command name.
+    // parenthesised command name; -1 once the process is gone.
     auto cpu_ticks = [this]() -> long long {
         std::ifstream in("/proc/" + std::to_string(m_Pid) + "/stat");
-        std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         std::istringstream fields(stat.substr(stat.rfind(')') + 2));
         std::string field;
         long long utime = 0, stime = 0;
-        for (int i = 3; i <= 13 && fields >> field; i++)
-        {
-        }
+        for (int i = 3; i <= 13; i++)
+            fields >> field;
         fields >> utime >> stime;
         return fields ? utime + stime : -1;
     };
-    auto until = Clock_Type::now() + std::chrono::milliseconds(ms);
+    // Quiet for four looks 50 ms apart.
     long long last = cpu_ticks();
     int quiet = 0;
-    while (Clock_Type::now() < until)
-    {
+    return Poll_Until(ms, [&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
         const long long now = cpu_ticks();
-        if (now < 0)
-            return false;
-        quiet = now == last ? quiet + 1 : 0;
+        quiet = now >= 0 && now == last ? quiet + 1 : 0;
         last = now;
-        if (quiet >= 4)
-            return true;
-    }
-    return false;
+        return quiet >= 4;
+    });
 }
 
 bool Corvena_Process::Click(int x, int y)
