@@ -251,20 +251,15 @@ namespace
     }
 }
 
-TEST_F(Pond_Window, Empty_Options_Give_The_Default_Columns_And_Runs)
+TEST_F(Pond_Window, Options_Give_The_Columns_And_Hidden_Controls_Their_Start_Values)
 {
-    CSim_Window* pond = Make(FISCHLAUF, "");
+    CSim_Window* pond = Make(FISCHLAUF, "", false);
     CSim_Window* pond3 = Make(FISCHLAUF_2, "", false);
-    ASSERT_TRUE(pond && pond3);
-    EXPECT_EQ(Column(pond), Default_Column(false));
-    EXPECT_EQ(Column(pond3), Default_Column(true));
-}
-
-TEST_F(Pond_Window, Hidden_Controls_Use_Their_Start_Values)
-{
     CSim_Window* window = Make(FISCHLAUF, "HE_START_SHOW=0;HE_START=35;RESET_SHOW=0;DEFAULT_SHOW=0;"
                                           "SZENARIO_SHOW=0;SZENARIO=1;RF_FEED_SHOW=1;RF_KAP_NAME=Platz");
-    ASSERT_TRUE(window);
+    ASSERT_TRUE(pond && pond3 && window);
+    EXPECT_EQ(Column(pond), Default_Column(false));
+    EXPECT_EQ(Column(pond3), Default_Column(true));
     EXPECT_EQ(Column(window), (std::vector<std::string>{
                                   "label Zeitspanne [Monate] 0,0,0", "spin 200", "label Wertespanne 0,0,0",
                                   "spin 1500", "label Platz 0,127,0", "spin 1000",
