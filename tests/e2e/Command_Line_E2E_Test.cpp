@@ -4,19 +4,10 @@
 #include "tests/support/Corvena_Process.h"
 #include "tests/support/Temp_Dir.h"
 
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 namespace
 {
-    void Stop(Corvena_Process& program)
-    {
-        int status = 0;
-        ASSERT_TRUE(program.Stop(SIGTERM, 5000, &status)) << program.Errors();
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
-    }
-
     // Runs the program with DISPLAY unset: its standard output, then "Status N".
     std::string Run_Without_Display(const std::vector<std::string>& args)
     {
@@ -52,7 +43,7 @@ TEST(Command_Line_E2E, Opens_The_Course_Named_On_The_Command_Line)
         Corvena_Process program(dir.Path_Str());
         ASSERT_TRUE(program.Start(args));
         EXPECT_TRUE(program.Wait_For_Window(title)) << program.Errors();
-        Stop(program);
+        Stop_Cleanly(program);
     }
     EXPECT_EQ(dir.Read("klasse/protokoll.log").substr(0, 17), "Teich der Klasse\n");
 }
@@ -71,7 +62,7 @@ TEST(Command_Line_E2E, Keyboard_Shortcuts_Reach_The_Commands)
     ASSERT_TRUE(program.Keys({"ctrl+s"}));
     EXPECT_TRUE(Poll_Until(3000, [&] { return dir.Read("notizen.txt") == "Notiz"; }))
         << "notes: '" << dir.Read("notizen.txt") << "'";
-    Stop(program);
+    Stop_Cleanly(program);
 }
 
 TEST(Command_Line_E2E, Preview_Opens_Every_Theme_And_Records_Nothing)
@@ -90,7 +81,7 @@ TEST(Command_Line_E2E, Preview_Opens_Every_Theme_And_Records_Nothing)
     ASSERT_TRUE(program.Keys({"alt+Down", "alt+Down"}));
     EXPECT_TRUE(program.Window_Exists("Hinweis", 5000));
     ASSERT_TRUE(program.Keys({"Return"}));
-    Stop(program);
+    Stop_Cleanly(program);
     EXPECT_EQ(dir.Read("notizen.txt"), "alt");
     for (const char* record : {"log.txt", "sim.log", "antworten.txt"})
         EXPECT_FALSE(dir.Exists(record)) << record;
@@ -107,7 +98,7 @@ TEST(Command_Line_E2E, New_Course_Is_Clean_Opens_And_Keeps_A_Folder_In_Use)
     program.Set_Environment("HOME", dir.Path_Str());
     ASSERT_TRUE(program.Start({dir.File_Str("Teich 7b/sim_corvena.ini")}));
     EXPECT_TRUE(program.Wait_For_Window("Mein Kurs")) << program.Errors();
-    Stop(program);
+    Stop_Cleanly(program);
     EXPECT_EQ(dir.Read("Sim-Corvena/Teich 7b/aktivitaet.log").substr(0, 10), "Mein Kurs\n");
 
     dir.Write("Teich 7b/themen.ini", "eigene Arbeit");

@@ -6,12 +6,10 @@
 #include "tests/support/Corvena_Process.h"
 #include "tests/support/Temp_Dir.h"
 
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
-#include <sys/wait.h>
 
 namespace fs = std::filesystem;
 
@@ -23,13 +21,6 @@ namespace
         for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
             n++;
         return n;
-    }
-
-    void Stop(Corvena_Process& program)
-    {
-        int status = 0;
-        ASSERT_TRUE(program.Stop(SIGTERM, 5000, &status)) << program.Errors();
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
     }
 
     // The staged program's files beside a copy of the program, with the
@@ -149,7 +140,7 @@ TEST(Demo_Walk, From_The_First_Theme_To_The_Glossary_And_Every_Record)
     ASSERT_TRUE(program.Type("Viel gelernt"));
     ASSERT_TRUE(program.Keys({"Escape"}));
     ASSERT_TRUE(Poll_Until(3000, [&] { return !program.Window_Exists("Reflektionshilfe", 0); }));
-    Stop(program);
+    Stop_Cleanly(program);
     // Nothing the toolkit complained about on the way.
     const std::string errors = program.Errors();
     for (const char* complaint : {"CRITICAL **", "WARNING **", "assert"})
@@ -158,19 +149,13 @@ TEST(Demo_Walk, From_The_First_Theme_To_The_Glossary_And_Every_Record)
     // The activity log: every item in the order opened, the page changes,
     // the check with one line per wrong answer, the end.
     const std::string activity = log();
-    size_t at = 0;
-    for (const char* line : {"\t00:00:00\tAufzeichnung gestartet\n", "\tDer Teich als \xD6kosystem\n",
+    Expect_In_Order(activity, {"\t00:00:00\tAufzeichnung gestartet\n", "\tDer Teich als \xD6kosystem\n",
                              "\tLebewesen im Teich\n", "\tNahrungsketten\n", "\tNahrungsketten - Selbsttest\n",
                              "\tSelbsttest \xFC" "berpr\xFC" "fen (", "\tSelbsttest, falsche Antwort: ",
                              "\tKapazit\xE4t des Teiches\n", "\tRotfedern allein\n", "\tR\xE4uber und Beute\n",
                              "\tHecht und Rotfeder\n", "\tHecht und Rotfeder - Simulation\n", "\tEine dritte Art\n",
                              "\tAlgenbl\xFCte\n", "\tAbschluss\n", "\tLexikon\n", "\tAbschluss\n", "\tSelbsttest gestartet\n",
-                             "\tSelbsttest abgebrochen\n", "\tReflektionshilfe ge\xF6" "ffnet\n", "\tAufzeichnung beendet\n"})
-    {
-        at = activity.find(line, at);
-        ASSERT_NE(at, std::string::npos) << line << "\n" << activity;
-        at++;
-    }
+                             "\tSelbsttest abgebrochen\n", "\tReflektionshilfe ge\xF6" "ffnet\n", "\tAufzeichnung beendet\n"});
     EXPECT_NE(activity.find("uebungen/nahrungskette.ini)\n"), std::string::npos);
     EXPECT_EQ(activity.find("\tSelbsttest erfolgreich\n"), std::string::npos);
     EXPECT_EQ(activity.find("\tReflektionshilfe geschlossen\n"), std::string::npos);
@@ -209,7 +194,7 @@ TEST(Installed, Starts_On_The_Demo_Course_And_Records_In_The_Pupils_Folder)
     program.Set_Environment("HOME", home.Path_Str());
     ASSERT_TRUE(program.Start());
     ASSERT_TRUE(program.Wait_For_Window("Lebensraum Teich")) << program.Errors();
-    Stop(program);
+    Stop_Cleanly(program);
     // The records of the run are in the pupil's folder, not in the installation.
     const std::string log = home.Read("Sim-Corvena/aktivitaet.log");
     EXPECT_EQ(log.rfind("Lebensraum Teich\n", 0), 0u) << log;

@@ -4,36 +4,11 @@
 #include "tests/support/Corvena_Process.h"
 #include "tests/support/Temp_Dir.h"
 
-#include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <map>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <thread>
-
-namespace
-{
-    // Ends the program with a signal and expects a clean exit.
-    void Stop(Corvena_Process& program, int signal = SIGTERM)
-    {
-        int status = 0;
-        ASSERT_TRUE(program.Stop(signal, 5000, &status)) << program.Errors();
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
-    }
-
-    // The parts appear in this order in text.
-    void Expect_In_Order(const std::string& text, const std::vector<std::string>& parts)
-    {
-        size_t at = 0;
-        for (const std::string& part : parts)
-        {
-            at = text.find(part, at);
-            ASSERT_NE(at, std::string::npos) << part << "\n" << text;
-        }
-    }
-}
 
 class Session_End : public testing::TestWithParam<int>
 {
@@ -65,7 +40,7 @@ TEST_P(Session_End, Signal_Ends_Like_A_Confirmed_Close_Saves_The_Notes_And_Abort
     // The self-test tool, "Weiter" of the screen-filling dialog; the signal comes while question 2's clock runs.
     ASSERT_TRUE(program.Click(383, 51) && program.Wait_For_Window("Selbsttest") && program.Click(1504, 34));
     ASSERT_TRUE(Poll_Until(5000, [&] { return dir.Read("log.txt").find("Eins") != std::string::npos; }));
-    Stop(program, GetParam());
+    Stop_Cleanly(program, GetParam());
     EXPECT_LT(program.Stop_Seconds(), 2.0);
     EXPECT_EQ(dir.Read("notizen.txt"), "Hechte jagen Rotfedern");
     Expect_In_Order(dir.Read("log.txt"), {"Eins", "\tSelbsttest abgebrochen\n", "\tAufzeichnung beendet\n"});
@@ -139,7 +114,7 @@ TEST(Records, A_Second_Run_Keeps_Every_Record_Of_The_First_Beside_Its_Own)
             ASSERT_TRUE(program.Click(100, 450) && program.Type("Hechte") && program.Click(401, 221));
             ASSERT_TRUE(Poll_Until(3000, [&] { return dir.Read("log/sim.log").find("\tTime\t") != std::string::npos; }));
         }
-        Stop(program);
+        Stop_Cleanly(program);
         for (const std::string& record : records)
             first.emplace(record, dir.Read("log/" + record));
     }

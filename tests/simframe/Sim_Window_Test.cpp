@@ -130,21 +130,3 @@ TEST_F(Sim_Window, Log_Merges_Across_Windows_Only_Into_Lines_Of_The_Same_Activit
     EXPECT_EQ(m_Dir.Read("b.txt"), Header() + "10:00:00\tTime\t2\n10:00:05\tZoom\t3\n10:00:11\tTime\t5\n");
     EXPECT_EQ(Written(b, "c.txt"), Header("2024-03-06") + "09:00:00\tTime\t7\n");
 }
-
-TEST_F(Sim_Window, Value_Controls_Carry_Out_Their_Mappings_On_The_Toolkits_Controls)
-{
-    CSim_Slider* slider = new CSim_Slider(m_pFrame, wxID_ANY, 0.0299, 0, 1);
-    CSim_SpinCtrl* percent = new CSim_SpinCtrl(m_pFrame, wxID_ANY, 0.5, 0, 1, true);
-    percent->Set_Value(0.0299);
-    EXPECT_EQ(std::make_pair(slider->GetValue(), percent->GetValue()), std::make_pair(2, 2));
-    slider->Set_Range(10, 0);  // a new range changes what the position means, not the position
-    EXPECT_DOUBLE_EQ(slider->Get_Value(), 9.8);
-    CSim_SpinCtrl* whole = new CSim_SpinCtrl(m_pFrame, wxID_ANY, 5, 1.7, 9.9, false);
-    whole->Set_Value(12);
-    EXPECT_EQ(std::make_pair(whole->GetMin(), whole->GetMax()), std::make_pair(1, 9));
-    EXPECT_EQ(std::make_pair(whole->GetValue(), whole->Get_Value()), std::make_pair(9, 9.0));
-    // The toolkit cannot build a spin control with its lower limit above the upper one.
-    CSim_SpinCtrl* reversed = new CSim_SpinCtrl(m_pFrame, wxID_ANY, 5, 10, 0, false);
-    EXPECT_EQ(std::make_pair(reversed->GetMin(), reversed->GetMax()), std::make_pair(0, 10));
-    EXPECT_EQ(reversed->GetValue(), 5);
-}

@@ -3,10 +3,10 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
-#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <poll.h>
 #include <sstream>
@@ -100,58 +100,36 @@ X_Server::~X_Server()
 bool Run_Command(const std::vector<std::string>& args, const std::string& display,
                  std::string* out, int timeout_ms)
 {
-    int fds[2];
-    if (pipe(fds) != 0)
+    // The output goes to a file, so a talkative command never blocks on a full pipe.
+    char path[] = "/tmp/corvena-command-XXXXXX";
+    const int file = mkstemp(path);
+    if (file < 0)
         return false;
     pid_t pid = fork();
     if (pid == 0)
     {
-        dup2(fds[1], 1);
-        close(fds[0]);
-        close(fds[1]);
+        dup2(file, 1);
         if (!display.empty())
             setenv("DISPLAY", display.c_str(), 1);
         std::vector<char*> argv = Make_Argv(args);
         execvp(argv[0], argv.data());
         _exit(127);
     }
-    close(fds[1]);
-    if (pid < 0)
-    {
-        close(fds[0]);
-        return false;
-    }
-    fcntl(fds[0], F_SETFL, O_NONBLOCK);
-    std::string text;
+    close(file);
     int status = 0;
-    bool ended = false;
-    auto until = Clock_Type::now() + std::chrono::milliseconds(timeout_ms);
-    while (true)
+    const bool ended = pid > 0 && Wait_Child(pid, timeout_ms, &status);
+    if (pid > 0 && !ended)
     {
-        char buffer[4096];
-        ssize_t n;
-        while ((n = read(fds[0], buffer, sizeof buffer)) > 0)
-            text.append(buffer, size_t(n));
-        if (ended)
-            break;
-        if (waitpid(pid, &status, WNOHANG) == pid)
-        {
-            ended = true;
-            continue;
-        }
-        if (Clock_Type::now() > until)
-        {
-            kill(pid, SIGKILL);
-            waitpid(pid, &status, 0);
-            close(fds[0]);
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
     }
-    close(fds[0]);
+    std::ifstream in(path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    unlink(path);
     if (out)
-        *out = text;
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        *out = text.str();
+    return ended && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 Corvena_Process::Corvena_Process(const std::string& dir) : m_Dir(dir)
@@ -232,28 +210,26 @@ bool Corvena_Process::Start(const std::vector<std::string>& args)
     return m_Pid > 0;
 }
 
+// The first visible window of this title, or "".
+static std::string Visible(const std::string& display, const std::string& title)
+{
+    std::string out;
+    Run_Command({"xdotool", "search", "--onlyvisible", "--name", "^" + title + "$"}, display, &out, 5000);
+    return out.substr(0, out.find('\n'));
+}
+
 bool Corvena_Process::Wait_For_Window(const std::string& title, int ms)
 {
-    auto until = Clock_Type::now() + std::chrono::milliseconds(ms);
-    while (Clock_Type::now() < until)
-    {
-        std::string out;
-        if (Run_Command({"xdotool", "search", "--onlyvisible", "--name", "^" + title + "$"},
-                        m_X.Display(), &out, 5000) && !out.empty())
-        {
-            m_Window = out.substr(0, out.find('\n'));
-            Run_Command({"xdotool", "windowfocus", "--sync", m_Window}, m_X.Display(), nullptr, 5000);
-            return true;
-        }
-        int status;
-        if (m_Pid > 0 && waitpid(m_Pid, &status, WNOHANG) == m_Pid)
-        {
+    int status;
+    Poll_Until(ms, [&] {
+        m_Window = Visible(m_X.Display(), title);
+        if (m_Window.empty() && m_Pid > 0 && waitpid(m_Pid, &status, WNOHANG) == m_Pid)
             m_Pid = -1;
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return false;
+        return !m_Window.empty() || m_Pid < 0;
+    });
+    if (!m_Window.empty())
+        Run_Command({"xdotool", "windowfocus", "--sync", m_Window}, m_X.Display(), nullptr, 5000);
+    return !m_Window.empty();
 }
 
 bool Corvena_Process::Keys(const std::vector<std::string>& keys, int delay_ms)
@@ -269,63 +245,43 @@ bool Corvena_Process::Keys(const std::vector<std::string>& keys, int delay_ms)
 
 bool Corvena_Process::Window_Exists(const std::string& title, int ms)
 {
-    auto until = Clock_Type::now() + std::chrono::milliseconds(ms);
-    do
-    {
-        std::string out;
-        if (Run_Command({"xdotool", "search", "--onlyvisible", "--name", "^" + title + "$"}, m_X.Display(), &out, 5000)
-            && !out.empty())
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    } while (Clock_Type::now() < until);
-    return false;
+    return Poll_Until(ms, [&] { return !Visible(m_X.Display(), title).empty(); });
 }
 
 bool Corvena_Process::Window_Active(const std::string& title, int ms)
 {
-    auto until = Clock_Type::now() + std::chrono::milliseconds(ms);
-    do
-    {
+    return Poll_Until(ms, [&] {
         std::string out;
-        if (Run_Command({"xdotool", "getactivewindow", "getwindowname"}, m_X.Display(), &out, 5000)
-            && out == title + "\n")
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    } while (Clock_Type::now() < until);
-    return false;
+        return Run_Command({"xdotool", "getactivewindow", "getwindowname"}, m_X.Display(), &out, 5000)
+               && out == title + "\n";
+    });
 }
 
 bool Corvena_Process::Wait_Idle(int ms)
 {
     // utime and stime, fields 14 and 15 of /proc/PID/stat, after the
-    // parenthesised command name.
+    // parenthesised command name; -1 once the process is gone.
     auto cpu_ticks = [this]() -> long long {
         std::ifstream in("/proc/" + std::to_string(m_Pid) + "/stat");
-        std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         std::istringstream fields(stat.substr(stat.rfind(')') + 2));
         std::string field;
         long long utime = 0, stime = 0;
-        for (int i = 3; i <= 13 && fields >> field; i++)
-        {
-        }
+        for (int i = 3; i <= 13; i++)
+            fields >> field;
         fields >> utime >> stime;
         return fields ? utime + stime : -1;
     };
-    auto until = Clock_Type::now() + std::chrono::milliseconds(ms);
+    // Quiet for four looks 50 ms apart.
     long long last = cpu_ticks();
     int quiet = 0;
-    while (Clock_Type::now() < until)
-    {
+    return Poll_Until(ms, [&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
         const long long now = cpu_ticks();
-        if (now < 0)
-            return false;
-        quiet = now == last ? quiet + 1 : 0;
+        quiet = now >= 0 && now == last ? quiet + 1 : 0;
         last = now;
-        if (quiet >= 4)
-            return true;
-    }
-    return false;
+        return quiet >= 4;
+    });
 }
 
 bool Corvena_Process::Click(int x, int y)
@@ -372,4 +328,22 @@ bool Poll_Until(int ms, const std::function<bool()>& cond)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return true;
+}
+
+void Stop_Cleanly(Corvena_Process& program, int signal)
+{
+    int status = 0;
+    ASSERT_TRUE(program.Stop(signal, 5000, &status)) << program.Errors();
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+}
+
+void Expect_In_Order(const std::string& text, const std::vector<std::string>& parts)
+{
+    size_t at = 0;
+    for (const std::string& part : parts)
+    {
+        at = text.find(part, at);
+        ASSERT_NE(at, std::string::npos) << part << "\n" << text;
+        at++;
+    }
 }

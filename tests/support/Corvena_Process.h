@@ -1,5 +1,6 @@
 #pragma once
 
+#include <csignal>
 #include <functional>
 #include <string>
 #include <sys/types.h>
@@ -104,3 +105,9 @@ private:
 
 /// Waits until cond holds, polling every 20 ms, at most ms milliseconds.
 bool Poll_Until(int ms, const std::function<bool()>& cond);
+
+/// Ends the program with a signal and expects a clean exit (a test failure otherwise).
+void Stop_Cleanly(Corvena_Process& program, int signal = SIGTERM);
+
+/// Expects the parts to appear in this order in text.
+void Expect_In_Order(const std::string& text, const std::vector<std::string>& parts);

@@ -57,12 +57,10 @@ int Expect_Message::OnInvoked(wxMessageDialog* dialog) const
         *m_pCaption = dialog->GetCaption();
     if (m_pStyle)
         *m_pStyle = dialog->GetMessageDialogStyle();
-    switch (m_Answer)
-    {
-    case wxYES: return wxID_YES;
-    case wxNO: return wxID_NO;
-    case wxCANCEL: return wxID_CANCEL;
-    case wxOK: return wxID_OK;
-    default: return m_Answer;
-    }
+    // The box's style flags answer as the buttons' ids.
+    const int ids[][2] = {{wxYES, wxID_YES}, {wxNO, wxID_NO}, {wxCANCEL, wxID_CANCEL}, {wxOK, wxID_OK}};
+    for (const auto& id : ids)
+        if (m_Answer == id[0])
+            return id[1];
+    return m_Answer;
 }
