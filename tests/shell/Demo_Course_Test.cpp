@@ -137,7 +137,9 @@ TEST_F(Demo_Course_Window, Every_Control_Can_Be_Reached_On_Small_Screens)
                 book->SetSelection(i);
                 EXPECT_NE(book->GetPageText(i), "Problem");
                 if (wxHtmlWindow* html = dynamic_cast<wxHtmlWindow*>(book->GetPage(i)))
+                {
                     EXPECT_NE(Page_Text(html), "") << book->GetPageText(i).utf8_string();
+                }
                 expect_reachable(m_pFrame, book->GetPageText(i));
             }
         }
