@@ -29,7 +29,7 @@ CSim_Exercise::CSim_Exercise(wxWindow* parent, const wxString& file)
     SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
     SetFont(wxFont(10, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL, false, wxEmptyString));
 
-    // Only questions with answers are read, so any question is an answer.
+    // The reader keeps only questions with answers: one question makes a page.
     if (!Read_Exercise_File(m_File, &m_Unmade) || m_Unmade.empty())
         return;
     m_Ready = true;

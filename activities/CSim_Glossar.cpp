@@ -46,12 +46,7 @@ wxHtmlWindow* CSim_Glossar::Get_Html_Page(size_t index)
         // A picture a body names but that cannot be loaded shows as a
         // broken image, not as an error box.
         wxLogNull quiet;
-        if (m_Font_Offset)
-        {
-            int sizes[7];
-            Glossary_Builder::Font_Sizes(*m_Font_Offset, sizes);
-            html->SetFonts(wxEmptyString, wxEmptyString, sizes);
-        }
+        Apply_Font_Sizes(html);
         html->SetPage(m_Unshown[index]);
         m_Unshown[index].clear();
     }
@@ -91,13 +86,19 @@ void CSim_Glossar::Set_Font_Offset(int offset)
     m_Font_Offset = offset;
     if (!m_bMade)
         return;
-    int sizes[7];
-    Glossary_Builder::Font_Sizes(offset, sizes);
     // Setting the fonts lays the page out again and reloads its pictures;
     // a page not laid out yet takes them when it is.
     wxLogNull quiet;
     for (size_t i = 0; i < GetPageCount(); i++)
         if (m_Unshown[i].empty())
-            if (wxHtmlWindow* html = dynamic_cast<wxHtmlWindow*>(GetPage(i)))
-                html->SetFonts(wxEmptyString, wxEmptyString, sizes);
+            Apply_Font_Sizes(dynamic_cast<wxHtmlWindow*>(GetPage(i)));
+}
+
+void CSim_Glossar::Apply_Font_Sizes(wxHtmlWindow* html) const
+{
+    if (!html || !m_Font_Offset)
+        return;
+    int sizes[7];
+    Glossary_Builder::Font_Sizes(*m_Font_Offset, sizes);
+    html->SetFonts(wxEmptyString, wxEmptyString, sizes);
 }

@@ -37,6 +37,8 @@ public:
     wxHtmlWindow* Get_Html_Page(size_t index);
 
 private:
+    /// Gives a page the font sizes of the offset set, if one is.
+    void Apply_Font_Sizes(wxHtmlWindow* html) const;
     void On_Page_Changed(wxAuiNotebookEvent& event);
 
     wxWindow* m_pOwner;
