@@ -56,7 +56,10 @@ TEST(Command_Line_E2E, Keyboard_Shortcuts_Reach_The_Commands)
     Corvena_Process program(dir.Path_Str());
     ASSERT_TRUE(program.Start());
     ASSERT_TRUE(program.Wait_For_Window("Tasten")) << program.Errors();
-    // The arrows with Alt are the demo walk's; Ctrl+S saves the notes.
+    // The arrows with Alt are the demo walk's; Ctrl+S saves the notes. Keys
+    // wait until the program has handled its start, or the tree may not
+    // have the focus yet.
+    ASSERT_TRUE(program.Wait_Idle(5000));
     ASSERT_TRUE(program.Keys({"Tab"}));
     ASSERT_TRUE(program.Type("Notiz"));
     ASSERT_TRUE(program.Keys({"ctrl+s"}));
