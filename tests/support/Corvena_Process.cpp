@@ -1,6 +1,5 @@
 #include "tests/support/Corvena_Process.h"
 
-#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
@@ -31,18 +30,13 @@ namespace
     // Waits for a child; true when it ended within ms.
     bool Wait_Child(pid_t pid, int ms, int* status)
     {
-        auto until = Clock_Type::now() + std::chrono::milliseconds(ms);
-        while (true)
-        {
-            pid_t r = waitpid(pid, status, WNOHANG);
-            if (r == pid)
-                return true;
-            if (r < 0 && errno != EINTR)
-                return false;
-            if (Clock_Type::now() > until)
-                return false;
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
+        return Poll_Until(ms, [&] { return waitpid(pid, status, WNOHANG) == pid; });
+    }
+
+    std::string Read_File(const std::string& path)
+    {
+        std::ifstream in(path);
+        return std::string(std::istreambuf_iterator<char>(in), {});
     }
 }
 
@@ -123,30 +117,21 @@ bool Run_Command(const std::vector<std::string>& args, const std::string& displa
         kill(pid, SIGKILL);
         waitpid(pid, &status, 0);
     }
-    std::ifstream in(path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    unlink(path);
     if (out)
-        *out = text.str();
+        *out = Read_File(path);
+    unlink(path);
     return ended && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-Corvena_Process::Corvena_Process(const std::string& dir) : m_Dir(dir)
+Corvena_Process::Corvena_Process(const std::string& dir, const std::string& program)
+    : m_Dir(dir.empty() || dir.back() == '/' ? dir : dir + "/"), m_Program(program)
 {
-    if (!m_Dir.empty() && m_Dir.back() != '/')
-        m_Dir += '/';
+    if (!m_Program.empty())
+        return;
     m_Program = m_Dir + "corvena";
     fs::copy_file(CORVENA_BINARY, m_Program, fs::copy_options::overwrite_existing);
     fs::copy_file(TIRSAL_LIBRARY, m_Dir + fs::path(TIRSAL_LIBRARY).filename().string(),
                   fs::copy_options::overwrite_existing);
-}
-
-Corvena_Process::Corvena_Process(const std::string& dir, const std::string& program)
-    : m_Dir(dir), m_Program(program)
-{
-    if (!m_Dir.empty() && m_Dir.back() != '/')
-        m_Dir += '/';
 }
 
 void Corvena_Process::Set_Environment(const std::string& name, const std::string& value)
@@ -262,8 +247,7 @@ bool Corvena_Process::Wait_Idle(int ms)
     // utime and stime, fields 14 and 15 of /proc/PID/stat, after the
     // parenthesised command name; -1 once the process is gone.
     auto cpu_ticks = [this]() -> long long {
-        std::ifstream in("/proc/" + std::to_string(m_Pid) + "/stat");
-        const std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const std::string stat = Read_File("/proc/" + std::to_string(m_Pid) + "/stat");
         std::istringstream fields(stat.substr(stat.rfind(')') + 2));
         std::string field;
         long long utime = 0, stime = 0;
@@ -312,10 +296,7 @@ bool Corvena_Process::Stop(int signal, int ms, int* status)
 
 std::string Corvena_Process::Errors() const
 {
-    std::ifstream in(m_Dir + "corvena.stderr");
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return Read_File(m_Dir + "corvena.stderr");
 }
 
 bool Poll_Until(int ms, const std::function<bool()>& cond)
