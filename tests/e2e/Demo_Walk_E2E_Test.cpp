@@ -76,9 +76,12 @@ TEST(Demo_Walk, From_The_First_Theme_To_The_Glossary_And_Every_Record)
     };
 
     // A note, typed into the notes pad below the tree of the maximised
-    // window, which the end of the session saves.
+    // window and saved with Ctrl+S at once.
+    const std::string note = "Der Hecht frisst Rotfedern.";
     ASSERT_TRUE(program.Click(100, 500));
-    ASSERT_TRUE(program.Type("Der Hecht frisst Rotfedern."));
+    ASSERT_TRUE(program.Type(note));
+    ASSERT_TRUE(program.Keys({"ctrl+s"}));
+    EXPECT_TRUE(Poll_Until(3000, [&] { return home.Read(records + "notizen.txt") == note; })) << home.Read(records + "notizen.txt");
 
     ASSERT_TRUE(next("Der Teich als \xD6kosystem"));
     ASSERT_TRUE(next("Lebewesen im Teich"));
@@ -179,7 +182,7 @@ TEST(Demo_Walk, From_The_First_Theme_To_The_Glossary_And_Every_Record)
     EXPECT_EQ(Count(answers, "Bewertung: 3   \n"), 3u);
     EXPECT_EQ(Count(answers, "Erl\xE4uterung:\nViel gelernt\n"), 1u) << answers;
 
-    EXPECT_EQ(home.Read(records + "notizen.txt"), "Der Hecht frisst Rotfedern.");
+    EXPECT_EQ(home.Read(records + "notizen.txt"), note);
     // Nothing was written into the course.
     EXPECT_FALSE(fs::exists(dir.Path_Str() + "course/aufzeichnungen"));
 }

@@ -47,10 +47,7 @@ TEST_P(Session_End, Signal_Ends_Like_A_Confirmed_Close_Saves_The_Notes_And_Abort
     EXPECT_EQ(dir.Read("log.txt").find("Zwei"), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(Signals, Session_End, testing::Values(SIGTERM, SIGINT, SIGHUP),
-                         [](const testing::TestParamInfo<int>& info) {
-                             return info.param == SIGTERM ? "SIGTERM" : info.param == SIGINT ? "SIGINT" : "SIGHUP";
-                         });
+INSTANTIATE_TEST_SUITE_P(SIGTERM_SIGINT_SIGHUP, Session_End, testing::Values(SIGTERM, SIGINT, SIGHUP));
 
 TEST(Records, Everything_Recorded_Before_A_Kill_Is_On_Disk)
 {
