@@ -135,30 +135,25 @@ TEST_F(Bad_Read_Input, Start_File)
         // What was read whole counts, and the cut-off course names no file;
         // else the defaults: the course is asked for and, the log being on
         // without a file, the log's file too, at the start and at the end.
-        if (shape == Huge)
-        {
-            Make_Frame();
-        }
-        else if (shape == Truncated)
+        if (shape == Truncated)
         {
             wxTEST_DIALOG(Make_Frame(), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
         }
-        else
+        else if (shape != Huge)
         {
             wxTEST_DIALOG(Make_Frame(), wxExpectModal<wxFileDialog>("", wxID_CANCEL),
                           wxExpectModal<wxFileDialog>("", wxID_CANCEL), wxExpectModal<wxMessageDialog>(wxYES));
         }
+        else
+            Make_Frame();
         EXPECT_EQ(m_pFrame->GetTitle(), shape == Huge ? "Teichkurs" : "Sim-Corvena");
         EXPECT_EQ(m_pFrame->Is_Logging(), !Read_Whole(shape));
         EXPECT_TRUE(m_pFrame->Get_Log_File().empty() && m_pFrame->Get_Notes_File().empty());
         EXPECT_EQ(m_pFrame->Get_Manager().GetPane("notepad").IsShown(), Read_Whole(shape));
-        if (Read_Whole(shape))
-        {
-            Destroy_Frame();
-            return;
-        }
-        wxTEST_DIALOG(Destroy_Frame(), wxExpectModal<wxFileDialog>("", wxID_CANCEL),
-                      wxExpectModal<wxMessageDialog>(wxYES));
+        if (!Read_Whole(shape))
+            wxTEST_DIALOG(Destroy_Frame(), wxExpectModal<wxFileDialog>("", wxID_CANCEL),
+                          wxExpectModal<wxMessageDialog>(wxYES));
+        Destroy_Frame();
     });
 }
 
@@ -455,12 +450,10 @@ TEST_F(Bad_Write_Place, Simulation_Log)
 
 TEST_F(Bad_Write_Place, Reflection_Answers)
 {
+    // Written, in vain, when the session ends.
     For_Each_Place(&Records::answers, [&](Place, const std::string&) {
         Make_Frame();
-        CSim_Reflections* reflections = m_pFrame->Get_Themes()->Get_Reflections();
-        EXPECT_NE(reflections, nullptr);
-        // Nothing written, and the caller is told so.
-        EXPECT_FALSE(reflections && reflections->Write_Answers());
+        EXPECT_NE(m_pFrame->Get_Themes()->Get_Reflections(), nullptr);
         Destroy_Frame();
     });
 }

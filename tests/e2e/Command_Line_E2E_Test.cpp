@@ -28,16 +28,13 @@ namespace
 TEST(Command_Line_E2E, Opens_The_Course_Named_On_The_Command_Line)
 {
     Temp_Dir dir;
-    dir.Write("sim_corvena.ini", "THEMES=standard.ini\nDOLOG=0\n");
-    dir.Write("standard.ini", "[General]\nName=Standardkurs\n[Themes]\nName=R\n");
+    dir.Write("sim_corvena.ini", "DOLOG=0\n");
     dir.Write("woanders/kurs.ini", "[General]\nName=Kurs von woanders\n[Themes]\nName=R\n");
     dir.Write("klasse/sim_corvena.ini", "THEMES=t/teich.ini\nDOLOG=1\nLOGFILE=protokoll.log\n");
     dir.Write("klasse/t/teich.ini", "[General]\nName=Teich der Klasse\n[Themes]\nName=R\n");
-    // A theme file; a start file, whose names count from its own folder; none.
+    // A theme file; a start file instead of the one beside the program, whose names count from its own folder.
     const std::pair<std::vector<std::string>, std::string> runs[] = {
-        {{dir.File_Str("woanders/kurs.ini")}, "Kurs von woanders"},
-        {{dir.File_Str("klasse/sim_corvena.ini")}, "Teich der Klasse"},
-        {{}, "Standardkurs"}};
+        {{dir.File_Str("woanders/kurs.ini")}, "Kurs von woanders"}, {{dir.File_Str("klasse/sim_corvena.ini")}, "Teich der Klasse"}};
     for (const auto& [args, title] : runs)
     {
         Corvena_Process program(dir.Path_Str());
