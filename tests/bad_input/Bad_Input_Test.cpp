@@ -41,10 +41,7 @@ namespace
     const char* const SHAPE_NAMES[] = {"missing", "empty", "binary", "10 MB in one line", "directory", "unreadable",
                                        "truncated"};
 
-    struct Bad_File
-    {
-        std::string path, good, cut, tail = "";  // cut: good cut off inside an entry
-    };
+    struct Bad_File { std::string path, good, cut, tail = ""; };  // cut: good cut off inside an entry
 
     // Puts the file in that shape at path; false when it does not come out so.
     // The 10 MB are the good content, one line of prose without the markup of
@@ -382,6 +379,7 @@ protected:
             bad = "gesperrt_" + std::to_string(place) + "/" + fs::path(bad).filename().string();
             const fs::path link = m_Dir.File_Str(bad), at = place == Unwritable_Directory ? link.parent_path() : link;
             fs::create_directories(at.parent_path());
+            fs::remove(at);
             ASSERT_EQ(symlink(PLACE_TARGETS[place], at.c_str()), 0);
             ASSERT_FALSE(std::ofstream(link) << 'x' << std::flush) << "writing there works here";
             fs::remove_all(m_Dir.File_Str("aufzeichnungen"));
@@ -427,35 +425,23 @@ TEST_F(Bad_Write_Place, Activity_Log)
     });
 }
 
-TEST_F(Bad_Write_Place, Simulation_Log)
+TEST_F(Bad_Write_Place, Simulation_Log_And_Reflection_Answers)
 {
-    For_Each_Place(&Records::sim_log, [&](Place, const std::string& bad) {
-        // The host hands the place to the course's simulation, which logs
-        // there without a word while another window's log is written.
-        Make_Frame();
-        EXPECT_NE(m_pFrame->Get_Themes()->Get_Root()->Get_Theme()->Get_Simulation(), nullptr);
-        Destroy_Frame();
-        wxFrame* host = new wxFrame(nullptr, wxID_ANY, "Simulation");
-        Logging_Window* blocked = new Logging_Window(host, "");
-        Logging_Window* fine = new Logging_Window(host, "");
-        EXPECT_TRUE(blocked->Set_Log_File(m_Dir.File(bad)));
-        EXPECT_TRUE(fine->Set_Log_File(m_Dir.File("aufzeichnungen/neben.log")));
-        blocked->Log_Activity("Hechte", "40");
-        fine->Log_Activity("Rotfedern", "200");
-        host->Destroy();
-        Process_Events();
-        EXPECT_NE(m_Dir.Read("aufzeichnungen/neben.log").find("\tRotfedern\t200\n"), std::string::npos);
-    });
-}
-
-TEST_F(Bad_Write_Place, Reflection_Answers)
-{
-    // Written, in vain, when the session ends.
-    For_Each_Place(&Records::answers, [&](Place, const std::string&) {
-        Make_Frame();
-        EXPECT_NE(m_pFrame->Get_Themes()->Get_Reflections(), nullptr);
-        Destroy_Frame();
-    });
+    // The host hands the place to the course's simulation, which logs there
+    // without a word; the answers are written, in vain, when the session ends.
+    for (std::string Records::*record : {&Records::sim_log, &Records::answers})
+        For_Each_Place(record, [&](Place, const std::string& bad) {
+            Make_Frame();
+            CSim_Themes* themes = m_pFrame->Get_Themes();
+            EXPECT_TRUE(themes->Get_Root()->Get_Theme()->Get_Simulation() && themes->Get_Reflections());
+            Destroy_Frame();
+            wxFrame* host = new wxFrame(nullptr, wxID_ANY, "Simulation");
+            Logging_Window* window = new Logging_Window(host, "");
+            EXPECT_TRUE(window->Set_Log_File(m_Dir.File(bad)));
+            window->Log_Activity("Hechte", "40");
+            host->Destroy();
+            Process_Events();
+        });
 }
 
 TEST_F(Bad_Write_Place, Notes)
