@@ -1,6 +1,6 @@
 #pragma once
 
-// Helpers shared by the GUI tests of the activities.
+// Helpers shared by the GUI tests of the activities, with the GUI harness.
 
 #include "shell/Activity_Log.h"
 #include "tests/support/Frame_Fixture.h"

@@ -2,7 +2,6 @@
 
 #include "shell/Exercise_Settings.h"
 #include "tests/activities/Activity_Test_Support.h"
-#include "tests/support/Gui_Helpers.h"
 
 #include <algorithm>
 #include <wx/button.h>

@@ -2,7 +2,6 @@
 #include "activities/CSim_Reflections.h"
 
 #include "tests/activities/Activity_Test_Support.h"
-#include "tests/support/Gui_Helpers.h"
 
 #include <wx/radiobox.h>
 #include <wx/textctrl.h>

@@ -2,7 +2,6 @@
 #include "activities/CSim_Selftest.h"
 
 #include "tests/activities/Activity_Test_Support.h"
-#include "tests/support/Gui_Helpers.h"
 
 #include <wx/gauge.h>
 #include <wx/image.h>
@@ -144,12 +143,21 @@ TEST_F(Self_Test, A_Single_Answer_Question_Advances_On_The_First_Click)
     EXPECT_EQ(m_Log.Lines[m_Log.Lines.size() - 2], L"Zeit   0%; Lösung korrekt (\"Noch eine\")");
 }
 
-TEST_F(Self_Test, Result_Texts_For_Five_Questions_In_Runs_That_Start_Afresh)
+TEST_F(Self_Test, Beenden_And_The_Close_Box_Abort_Without_Judging_And_Result_Texts_Come_From_Fresh_Runs)
 {
+    Test_Selftest* dialog = Open(Questions(5, TWO_RIGHT));
+    Next();
+    dialog->Tick();
+    ASSERT_TRUE(Click_Button(dialog, "Beenden"));
+    EXPECT_FALSE(dialog->IsShown());
+    dialog->Tick(400);  // a stopped clock does nothing
+    dialog->Show();
+    dialog->Close();
+    EXPECT_EQ(m_Log.Lines, (std::vector<wxString>{STARTED, ABORTED, STARTED, ABORTED}));
+
     const struct { int Wrong; const char* Text; } cases[] = {
         {0, "Alle Fragen wurden richtig beantwortet!"}, {1, "1 von 5 Fragen wurde falsch beantwortet!"},
         {2, "3 von 5 Fragen wurden richtig beantwortet!"}, {5, "0 von 5 Fragen wurden richtig beantwortet!"}};
-    Open(Questions(5, TWO_RIGHT));
     for (const auto& c : cases)
     {
         m_pDialog->Show();
@@ -166,19 +174,6 @@ TEST_F(Self_Test, Result_Texts_For_Five_Questions_In_Runs_That_Start_Afresh)
         }
         EXPECT_EQ(Result(), c.Text) << c.Wrong << " wrong";
     }
-}
-
-TEST_F(Self_Test, Beenden_And_The_Close_Box_Abort_Without_Judging)
-{
-    Test_Selftest* dialog = Open(Questions(2, TWO_RIGHT));
-    Next();
-    dialog->Tick();
-    ASSERT_TRUE(Click_Button(dialog, "Beenden"));
-    EXPECT_FALSE(dialog->IsShown());
-    dialog->Tick(400);  // a stopped clock does nothing
-    dialog->Show();
-    dialog->Close();
-    EXPECT_EQ(m_Log.Lines, (std::vector<wxString>{STARTED, ABORTED, STARTED, ABORTED}));
 }
 
 TEST_F(Self_Test, Pictures_That_Cannot_Be_Shown_Fall_Back_To_Their_Label_Silently)

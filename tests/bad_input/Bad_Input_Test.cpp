@@ -201,31 +201,16 @@ TEST_F(Bad_Read_Input, Content_And_Task_Pages)
     });
 }
 
-TEST_F(Bad_Read_Input, Exercise_File)
+TEST_F(Bad_Read_Input, Exercise_Self_Test_Glossary_And_Reflection_Files)
 {
-    const std::string good = "[Frage1]\nQuestion=Wovon leben Karpfen?\n[Frage1/Answers]\na=1:Kleintiere\nb=0:Fische\n";
-    For_Each_Shape({{"kurs/uebungen/karpfen.ini", good, good.substr(0, good.rfind("che"))}}, [&](Shape shape) {
-        CSim_Theme* theme = Root_Theme("[Themes]\nName=Karpfen\nExercises=uebungen/karpfen.ini\n")->Get_Theme();
-        // No question to ask: no exercise page.
-        EXPECT_EQ(Tabs(theme), Read_Whole(shape) ? "Selbsttest" : "Problem");
-        wxString labels;
-        if (theme->Get_Exercise() && (theme->Get_Exercise()->Make_Boxes(), true))
-            for (wxWindow* child : theme->Get_Exercise()->GetChildren())
-                if (wxCheckBox* box = dynamic_cast<wxCheckBox*>(child))
-                    labels += box->GetLabel() + "|";
-        EXPECT_EQ(labels, shape == Huge ? "Kleintiere|Fische|" : shape == Truncated ? "Kleintiere|Fis|" : "");
-    });
-}
-
-TEST_F(Bad_Read_Input, Self_Test_Glossary_And_Reflection_Files)
-{
-    // The activities of the course's General group; each is left out when
-    // its file gives nothing, and the course goes on without it.
+    // The activities of the course's General group and a theme's exercise
+    // page (on the self-test's questions); each is left out when its file
+    // gives nothing, and the course goes on without it.
     const std::string test = "[Frage01]\nQuestion=Welcher Fisch jagt?\n[Frage01/Answers]\na=1:Hecht\nb=0:Karpfen\n";
     const std::string glossary = "<Hecht>{Ein Raubfisch.}\n<Alge>{Lebt im Wasser.}\n";
     const std::string topics = "Title=R\xFC" "ckblick\nLogfile=antworten.txt\n[1]\nReflection=Nahrungsketten\n";
     m_Dir.Write("kurs/themen.ini", "[General]\nSelftest=selbsttest.ini\nGlossar=lexikon.txt\n"
-                                   "Reflections=reflexion.ini\n[Themes]\nName=Teich\n");
+                                   "Reflections=reflexion.ini\n[Themes]\nName=Teich\nExercises=selbsttest.ini\n");
     For_Each_Shape({{"kurs/selbsttest.ini", test, test.substr(0, test.rfind("fen"))},
                     {"kurs/lexikon.txt", glossary, glossary.substr(0, glossary.rfind("ser."))},
                     {"kurs/reflexion.ini", topics, topics.substr(0, topics.rfind("ketten"))}},
@@ -233,8 +218,15 @@ TEST_F(Bad_Read_Input, Self_Test_Glossary_And_Reflection_Files)
         CSim_Themes catalogue(m_pParent, m_Dir.File("kurs/themen.ini"));
         CSim_Glossar* glossar = catalogue.Get_Glossar();
         CSim_Reflections* reflections = catalogue.Get_Reflections();
-        EXPECT_EQ(Tabs(catalogue.Get_Root()->Get_Theme()), "Problem");
+        CSim_Theme* theme = catalogue.Get_Root()->Get_Theme();
+        EXPECT_EQ(Tabs(theme), Read_Whole(shape) ? "Selbsttest" : "Problem");
         EXPECT_EQ(catalogue.Get_Selftest() && catalogue.Get_Selftest()->Has_Questions(), Read_Whole(shape));
+        wxString labels;
+        if (theme->Get_Exercise() && (theme->Get_Exercise()->Make_Boxes(), true))
+            for (wxWindow* child : theme->Get_Exercise()->GetChildren())
+                if (wxCheckBox* box = dynamic_cast<wxCheckBox*>(child))
+                    labels += box->GetLabel() + "|";
+        EXPECT_EQ(labels, shape == Huge ? "Hecht|Karpfen|" : shape == Truncated ? "Hecht|Karp|" : "");
         // Arbitrary bytes may hold a glossary entry or a topic where they
         // happen to hold its brackets; the other unread shapes hold none.
         if (!Read_Whole(shape))
