@@ -10,9 +10,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
-class Session_End : public testing::TestWithParam<int>
-{
-};
+using Session_End = testing::TestWithParam<int>;
 
 TEST_P(Session_End, Signal_Ends_Like_A_Confirmed_Close_Saves_The_Notes_And_Aborts_The_Self_Test)
 {
