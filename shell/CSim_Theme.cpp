@@ -29,27 +29,17 @@ namespace
 }
 
 CSim_Theme::CSim_Theme(wxWindow* parent, const Theme_Entry& entry)
-    : wxAuiNotebook(), m_pContent(nullptr), m_pSimulation(nullptr), m_pExercise(nullptr), m_bPages_Made(false)
+    : wxAuiNotebook(), m_pContent(nullptr), m_pSimulation(nullptr), m_pExercise(nullptr)
 {
     // Hidden until the main window shows it: its page is laid out then.
     Hide();
     Create(parent, ID_THEME, wxDefaultPosition, wxDefaultSize, wxAUI_NB_SCROLL_BUTTONS | wxAUI_NB_WINDOWLIST_BUTTON);
     Bind(wxEVT_SHOW, &CSim_Theme::On_Show, this);
-    Add_Simulation_Page(entry);
-}
-
-void CSim_Theme::Make_Pages(const Theme_Entry& entry)
-{
-    if (m_bPages_Made)
-        return;
-    m_bPages_Made = true;
     Add_Content_Page(entry.Get_Content_File());
+    Add_Simulation_Page(entry);
     Add_Exercise_Page(entry.Get_Exercise_File());
     if (GetPageCount() == 0)
         Add_Problem_Page(entry.Get_Name());
-    // The first page shows, as when all pages were added in their order.
-    if (GetSelection() != 0)
-        SetSelection(0);
 }
 
 CSim_Theme::~CSim_Theme()
@@ -79,7 +69,7 @@ void CSim_Theme::Add_Content_Page(const wxString& file)
     if (file.empty())
         return;
     m_pContent = New_Html_Window();
-    InsertPage(0, m_pContent, "Inhalt", false, Page_Icon(wxART_NORMAL_FILE));
+    AddPage(m_pContent, "Inhalt", false, Page_Icon(wxART_NORMAL_FILE));
 
     // The toolkit reports a page it cannot load in a message box; a broken
     // course page simply stays empty.

@@ -17,16 +17,11 @@ class Theme_Entry;
 class CSim_Theme : public wxAuiNotebook
 {
 public:
-    /// Makes the notebook, hidden, as a window of parent, with the
-    /// simulation page if entry names a plug-in that gives one.
+    /// Makes the notebook, hidden, as a window of parent, with the pages
+    /// entry describes in their order: "Inhalt", "Simulation" if its plug-in
+    /// gives one, "Selbsttest", or "Problem" when there is no page at all.
     CSim_Theme(wxWindow* parent, const Theme_Entry& entry);
     virtual ~CSim_Theme();
-
-    /// Adds the other pages entry describes, unless they are added already:
-    /// "Inhalt" before the simulation, "Selbsttest" after it, or "Problem"
-    /// when there is no page at all. A theme made at start for its
-    /// simulation gets them when it is first opened.
-    void Make_Pages(const Theme_Entry& entry);
 
     /// Sets the content page's seven font sizes, 8 to 20 points plus offset,
     /// none below 4.
@@ -58,5 +53,4 @@ private:
     CSim_Window* m_pSimulation;
     CSim_Exercise* m_pExercise;
     std::optional<int> m_Font_Offset;  // the last offset given
-    bool m_bPages_Made;
 };

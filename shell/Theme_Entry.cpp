@@ -6,12 +6,14 @@
 #include "shell/Exercise_Settings.h"
 #include "shell/Link_Rewriting.h"
 #include "shell/Plugin_Probe.h"
+#include "shell/Preview_Mode.h"
+#include "simframe/src/Tirsal_Testing.h"
 
 #include <climits>
 #include <wx/filename.h>
 
 Theme_Entry::Theme_Entry(wxWindow* parent, CSim_Config& config)
-    : m_pParent(parent), m_TimeOut(0), m_pTheme(nullptr)
+    : m_pParent(parent), m_TimeOut(0), m_pTheme(nullptr), m_bLog_Held(false)
 {
     config.Read("Name", &m_Name, "Unbenannt");
     config.Read("Hint", &m_Hint);
@@ -32,8 +34,13 @@ Theme_Entry::Theme_Entry(wxWindow* parent, CSim_Config& config)
     {
         config.Read("Simulation_Opts", &m_Options);
         config.Read_File("Simulation_Log", &m_Log_File);
-        // Its other pages wait until the theme is first opened.
-        m_pTheme = new CSim_Theme(m_pParent, *this);
+        // The plug-in is loaded and its window made when the theme is first
+        // opened; its record begins now, as the session does.
+        if (!m_Log_File.empty() && !Is_Preview() && Plugin_Probe::Is_Whole_Library(m_Library))
+        {
+            Tirsal_Hold_Log(m_Log_File);
+            m_bLog_Held = true;
+        }
     }
     else
         m_Library.clear();
@@ -49,6 +56,8 @@ Theme_Entry::Theme_Entry(wxWindow* parent, CSim_Config& config)
 
 Theme_Entry::~Theme_Entry()
 {
+    if (m_bLog_Held)
+        Tirsal_Release_Log(m_Log_File, false);
     for (Theme_Entry* child : m_Children)
         delete child;
 }
@@ -68,8 +77,14 @@ void Theme_Entry::Read_Tasks(CSim_Config& config)
 CSim_Theme* Theme_Entry::Get_Theme()
 {
     if (!m_pTheme)
+    {
         m_pTheme = new CSim_Theme(m_pParent, *this);
-    m_pTheme->Make_Pages(*this);
+        // The window took the log over, or the plug-in gave none: then a
+        // log begun for it alone goes again.
+        if (m_bLog_Held)
+            Tirsal_Release_Log(m_Log_File, !m_pTheme->Get_Simulation());
+        m_bLog_Held = false;
+    }
     return m_pTheme;
 }
 

@@ -12,9 +12,8 @@ class CSim_Theme;
 /// and its child themes. A course shows one theme at a time, and a notebook
 /// with its pages is most of what a theme costs at start: the theme's
 /// window (CSim_Theme) is made when it is first asked for, as the main
-/// window does when the theme is first opened. A theme with a simulation
-/// has its window from the start, since the plug-in's record begins when
-/// its window gets its log file.
+/// window does when the theme is first opened; so is its plug-in loaded.
+/// The plug-in's log begins at start all the same, and its window joins it.
 class Theme_Entry
 {
 public:
@@ -70,4 +69,5 @@ private:
     wxString m_Log_File;
     std::vector<Theme_Entry*> m_Children;
     CSim_Theme* m_pTheme;
+    bool m_bLog_Held;  // the simulation log is begun, its window not made
 };

@@ -13,6 +13,7 @@
 #include <map>
 #include <memory>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -37,7 +38,8 @@ namespace
         bool bKnown = false;  // the file's identity below was found
         dev_t Device = 0;
         ino_t Inode = 0;
-        int nWindows = 0;
+        int nWindows = 0;       // windows and holds of the host
+        bool bWritten = false;  // a line was logged
     };
 
     // What each window with a log file keeps besides its members: its file
@@ -276,6 +278,7 @@ void CSim_Window::Log_Activity(const wxString& activity, const wxString& value)
         m_Log.Add(line);
         record.Last_Line = record.pLog->File.Append(Encode_Windows_1252(line));
     }
+    record.pLog->bWritten = true;
     record.Last_Activity = activity;
     s_Merge.Last_Activity = activity;
     s_Merge.Last_Time = now;
@@ -284,4 +287,30 @@ void CSim_Window::Log_Activity(const wxString& activity, const wxString& value)
 void Tirsal_Reset_Activity_Merge()
 {
     s_Merge = Activity_Merge_State();
+}
+
+void Tirsal_Hold_Log(const wxString& path)
+{
+    if (!path.empty())
+        Join_Log(path, Clock::Now());
+}
+
+void Tirsal_Release_Log(const wxString& path, bool withdraw)
+{
+    for (const std::unique_ptr<Shared_Log>& log : s_Logs)
+        if (log->File.Get_Path() == path)
+        {
+            // A log that no window came to and nobody else uses goes
+            // again (an earlier run is kept beside it): the simulation
+            // never ran. A link there stays, as does what it leads to.
+            struct stat st;
+            if (withdraw && log->nWindows == 1 && !log->bWritten && lstat(path.fn_str(), &st) == 0
+                && S_ISREG(st.st_mode))
+            {
+                log->File.Close();
+                unlink(path.fn_str());
+            }
+            Leave_Log(log.get());
+            return;
+        }
 }

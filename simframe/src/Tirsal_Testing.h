@@ -1,7 +1,7 @@
 #pragma once
 
 // Hooks of the framework library for tests and hosts that need control over
-// time or hear about records. Not installed: the library keeps its own copy
+// time or over the simulation logs. Not installed: the library keeps its own copy
 // of the clock and of Record_Trouble, which the program's cannot reach.
 
 #include <wx/datetime.h>
@@ -24,3 +24,12 @@ TIRSAL_API void Tirsal_Set_Record_Handler(void (*handler)(const wxString& path, 
 
 /// Forgets the last activity logged in the process, as if none had been.
 TIRSAL_API void Tirsal_Reset_Activity_Merge();
+
+/// Starts the simulation log at path for a window that comes later (its
+/// earlier run kept, the header written now), as its window's Set_Log_File
+/// would; the window joins it. Nothing for an empty path.
+TIRSAL_API void Tirsal_Hold_Log(const wxString& path);
+
+/// Ends the hold of Tirsal_Hold_Log on path. With withdraw (no window
+/// came), the log is removed when nobody else uses or wrote to it.
+TIRSAL_API void Tirsal_Release_Log(const wxString& path, bool withdraw);

@@ -314,18 +314,19 @@ class Host : public Navigation
 {
 };
 
-TEST_F(Host, Simulation_Page_Follows_The_Content_And_Its_Log_Is_Written_While_The_Plugin_Is_Loaded)
+TEST_F(Host, Simulation_Log_Begins_At_Start_And_Its_Page_Follows_The_Content_Once_Opened)
 {
     m_Dir.Make_Dir("kurs/logs");
-    Start("[Themes]\nSimulation=" + PROBE + "\nSimulation_Opts=MARK=" + m_Dir.File_Str("mark.txt")
+    Start("[Themes/A]\nSimulation=" + PROBE + "\nSimulation_Opts=MARK=" + m_Dir.File_Str("mark.txt")
           + "\nSimulation_Log=logs/sim.log\n");
-    ASSERT_NE(Theme("R")->Get_Simulation(), nullptr);
-    EXPECT_EQ(Tabs(Theme("R")), "Inhalt|Simulation");
+    const std::string header = "Aufzeichung der Aktivit\xE4ten\nDatum: ";
+    EXPECT_EQ(m_Dir.Read("kurs/logs/sim.log").substr(0, header.size()), header);
+    EXPECT_FALSE(Entry("A")->Is_Made());
+    ASSERT_NE(Theme("A")->Get_Simulation(), nullptr);
+    EXPECT_EQ(Tabs(Theme("A")), "Inhalt|Simulation");
     // On program end the window goes (writing its log) before its code is unloaded.
     Destroy_Frame();
     EXPECT_EQ(m_Dir.Read("mark.txt"), "window gone\n");
-    const std::string header = "Aufzeichung der Aktivit\xE4ten\nDatum: ";
-    EXPECT_EQ(m_Dir.Read("kurs/logs/sim.log").substr(0, header.size()), header);
 }
 
 TEST_F(Host, Opening_Any_Item_Stops_The_Simulations_Of_Every_Theme)
