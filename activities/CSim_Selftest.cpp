@@ -71,10 +71,10 @@ CSim_Selftest::CSim_Selftest(wxWindow* parent, const wxString& file, int time)
     m_pIntro = new wxPanel(area, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSUNKEN_BORDER);
     m_pIntro->SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
     m_pIntro->SetFont(wxFont(12, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL));
-    New_Static_Label(m_pIntro, L"Der Test wird durch Drücken der 'Weiter'-Taste gestartet.");
 
-    // The panels, with their pictures, wait unseen until the pupil starts
-    // the test, if ever: they are made when the dialog is first shown.
+    // The greeting and the panels, with their pictures, wait unseen until
+    // the pupil starts the test, if ever: they are made when the dialog is
+    // first shown.
     // Only questions with answers are read, so each one takes part.
     Read_Exercise_File(file, &m_Unmade);
     m_nQuestions = int(m_Unmade.size());
@@ -228,6 +228,8 @@ void CSim_Selftest::On_CheckBox(wxCommandEvent&)
 void CSim_Selftest::On_Init(wxInitDialogEvent&)
 {
     Log_Program_Activity(Record_Text(Record_Texts::Selftest_Started));
+    if (m_pIntro->GetChildren().empty())
+        New_Static_Label(m_pIntro, L"Der Test wird durch Drücken der 'Weiter'-Taste gestartet.");
     Make_Questions();
     wxWindow* area = m_pIntro->GetParent();
     m_pIntro->SetPosition(wxPoint(0, 0));

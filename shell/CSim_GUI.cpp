@@ -27,7 +27,9 @@ namespace
     void Use_German_Toolkit_Texts()
     {
         wxTranslations* translations = new wxTranslations;
-        translations->SetLanguage(wxLANGUAGE_GERMAN);
+        // By name: the language's number would make the toolkit build its
+        // table of every language first.
+        translations->SetLanguage("de");
         translations->AddStdCatalog();
         wxTranslations::Set(translations);
     }
