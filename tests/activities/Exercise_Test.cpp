@@ -2,7 +2,6 @@
 
 #include "shell/Exercise_Settings.h"
 #include "tests/activities/Activity_Test_Support.h"
-#include "tests/support/Gui_Helpers.h"
 
 #include <algorithm>
 #include <wx/button.h>
@@ -118,17 +117,15 @@ TEST_F(Exercise_Page, A_Wrong_Page_Logs_Each_Wrong_Box_And_Offers_The_Solution)
     EXPECT_FALSE(style & wxYES_NO);
     EXPECT_EQ(m_Log.Lines, (std::vector<wxString>{lines[0], "Selbsttest erfolgreich"}));
     EXPECT_EQ(State(page), ".ttt.");
-}
 
-TEST_F(Exercise_Page, Without_The_Offer_A_Wrong_Page_Gets_Text_Two_Only)
-{
+    // Without the offer a wrong page gets text two only.
+    m_Log.Lines.clear();
     Set_Exercise_Flag(1, false);
     Set_Exercise_Text(2, "Leider falsch.");
-    CSim_Exercise* page = Make({1, 2});
-    long style = 0;
+    Children_Of<wxCheckBox>(page)[4]->SetValue(true);
     EXPECT_EQ(Check(page, wxOK, &style), "Leider falsch.");
     EXPECT_FALSE(style & wxYES_NO);
-    EXPECT_EQ(m_Log.Lines, (std::vector<wxString>{Line(L"Selbsttest überprüfen (%s)"), "Selbsttest, falsche Antwort: Zweite Aussage"}));
+    EXPECT_EQ(m_Log.Lines, (std::vector<wxString>{lines[0], "Selbsttest, falsche Antwort: Dritte Aussage"}));
 }
 
 TEST_F(Exercise_Page, Show_Colours_Exactly_The_Wrong_Boxes_And_Reset_Clears_All)

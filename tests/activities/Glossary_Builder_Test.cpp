@@ -3,7 +3,6 @@
 #include "tests/support/Temp_Dir.h"
 
 #include <gtest/gtest.h>
-#include <wx/filefn.h>
 
 namespace
 {
@@ -77,11 +76,8 @@ TEST(Glossary, Replaces_The_Marker_By_The_Files_Directory)
     dir.Write("kurs/lexikon/lexikon.txt", "<Bild GLOSSAR_PATH>{<img src=\"GLOSSAR_PATH/teich.png\">GLOSSAR_PATHGLOSSAR_PATH}");
     const wxString path = dir.File("kurs/lexikon");
     Glossary_Builder builder;
-    const wxString cwd = wxGetCwd();
-    wxSetWorkingDirectory(dir.Path());
-    const bool read = builder.Read_Entries("kurs/./lexikon/lexikon.txt");
-    wxSetWorkingDirectory(cwd);
-    ASSERT_TRUE(read);
+    In_Directory here(dir.Path());
+    ASSERT_TRUE(builder.Read_Entries("kurs/./lexikon/lexikon.txt"));
     EXPECT_EQ(builder.Get_Entries(), Texts({"Bild " + path + ":<img src=\"" + path + "/teich.png\">" + path + path}));
 }
 

@@ -2,11 +2,9 @@
 #include "activities/CSim_Selftest.h"
 
 #include "tests/activities/Activity_Test_Support.h"
-#include "tests/support/Gui_Helpers.h"
 
 #include <wx/gauge.h>
 #include <wx/image.h>
-#include <wx/log.h>
 #include <wx/statbmp.h>
 #include <wx/timer.h>
 
@@ -145,12 +143,21 @@ TEST_F(Self_Test, A_Single_Answer_Question_Advances_On_The_First_Click)
     EXPECT_EQ(m_Log.Lines[m_Log.Lines.size() - 2], L"Zeit   0%; Lösung korrekt (\"Noch eine\")");
 }
 
-TEST_F(Self_Test, Result_Texts_For_Five_Questions_In_Runs_That_Start_Afresh)
+TEST_F(Self_Test, Beenden_And_The_Close_Box_Abort_Without_Judging_And_Result_Texts_Come_From_Fresh_Runs)
 {
+    Test_Selftest* dialog = Open(Questions(5, TWO_RIGHT));
+    Next();
+    dialog->Tick();
+    ASSERT_TRUE(Click_Button(dialog, "Beenden"));
+    EXPECT_FALSE(dialog->IsShown());
+    dialog->Tick(400);  // a stopped clock does nothing
+    dialog->Show();
+    dialog->Close();
+    EXPECT_EQ(m_Log.Lines, (std::vector<wxString>{STARTED, ABORTED, STARTED, ABORTED}));
+
     const struct { int Wrong; const char* Text; } cases[] = {
         {0, "Alle Fragen wurden richtig beantwortet!"}, {1, "1 von 5 Fragen wurde falsch beantwortet!"},
         {2, "3 von 5 Fragen wurden richtig beantwortet!"}, {5, "0 von 5 Fragen wurden richtig beantwortet!"}};
-    Open(Questions(5, TWO_RIGHT));
     for (const auto& c : cases)
     {
         m_pDialog->Show();
@@ -169,33 +176,14 @@ TEST_F(Self_Test, Result_Texts_For_Five_Questions_In_Runs_That_Start_Afresh)
     }
 }
 
-TEST_F(Self_Test, Beenden_And_The_Close_Box_Abort_Without_Judging)
-{
-    Test_Selftest* dialog = Open(Questions(2, TWO_RIGHT));
-    Next();
-    dialog->Tick();
-    ASSERT_TRUE(Click_Button(dialog, "Beenden"));
-    EXPECT_FALSE(dialog->IsShown());
-    dialog->Tick(400);  // a stopped clock does nothing
-    dialog->Show();
-    dialog->Close();
-    EXPECT_EQ(m_Log.Lines, (std::vector<wxString>{STARTED, ABORTED, STARTED, ABORTED}));
-}
-
 TEST_F(Self_Test, Pictures_That_Cannot_Be_Shown_Fall_Back_To_Their_Label_Silently)
 {
-    struct Counting_Log : wxLog  // what the toolkit would have put in front of the pupil
-    {
-        int Count = 0;
-        void DoLogRecord(wxLogLevel level, const wxString&, const wxLogRecordInfo&) override { Count += level <= wxLOG_Message; }
-    } log;
     m_Dir.Write("bilder/text.png", "Das ist kein Bild.\n");
     ASSERT_TRUE(wxImage(160, 100).SaveFile(m_Dir.File("bilder/hecht.png"), wxBITMAP_TYPE_PNG));
-    wxLog* old = wxLog::SetActiveTarget(&log);
+    Message_Counter messages;
     Open("[Frage]\nQuestion=Welche Bilder gehen?\nImage=bilder/text.png\n[Frage/Answers]\na=1:IMAGE:bilder/fehlt.png\n"
          "b=0:IMAGE:bilder/text.png\nc=1:Ein Raubfisch IMAGE:bilder\\hecht.png\nd=0:Bild: IMAGE:bilder/hecht.png\n");
-    wxLog::SetActiveTarget(old);
-    EXPECT_EQ(log.Count, 0);
+    EXPECT_EQ(messages.Count, 0);
     // Answer c only (a backslash separates as "/" does); the question's picture is no image.
     EXPECT_EQ(Children_Of<wxStaticBitmap>(m_pDialog->Question(0)).size(), 1u);
     EXPECT_EQ(Box_Labels(m_pDialog->Question(0)), (std::vector<wxString>{"IMAGE:bilder/fehlt.png", "IMAGE:bilder/text.png", "", "Bild: IMAGE:bilder/hecht.png"}));

@@ -188,7 +188,6 @@ TEST(Course_Checker, Exit_Codes_Tell_Clean_Problems_And_Unreadable_Apart)
     struct Case { wxString path; int code; std::string line; size_t lines; };
     const Case cases[] = {
         // The demo course as staged beside the program, where its plug-ins are.
-        {CORVENA_STAGE_DIR "/course/themen.ini", 0, " – keine Probleme gefunden.\n", 1},
         {CORVENA_STAGE_DIR "/sim_corvena.ini", 0, " – keine Probleme gefunden.\n", 1},
         {dir.File("sim_corvena.ini"), 1, "THEMES: Datei \"kurs\\themen.ini\" nicht gefunden (gesucht: \"kurs/themen", 3},
         {dir.File("ohne.ini"), 1, "[General] Glossar: Datei \"fehlt.txt\" nicht gefunden: es gibt kein Lexikon; "

@@ -40,16 +40,13 @@ TEST(Record_File, Whole_Writes_Replace_The_File_And_Keep_Its_Mode)
     ASSERT_EQ(chmod(dir.File_Str("antworten.txt").c_str(), 0640), 0);
     EXPECT_TRUE(Write_Record_File(dir.File("antworten.txt"), "neu\n"));
     EXPECT_EQ(dir.Read("antworten.txt"), "neu\n");
-    struct stat st;
-    ASSERT_EQ(stat(dir.File_Str("antworten.txt").c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(std::filesystem::status(dir.File_Str("antworten.txt")).permissions(), std::filesystem::perms(0640));
     // A link is written through, not replaced by a file.
     dir.Write("ziel.txt", "");
     ASSERT_EQ(symlink(dir.File_Str("ziel.txt").c_str(), dir.File_Str("verweis.txt").c_str()), 0);
     EXPECT_TRUE(Write_Record_File(dir.File("verweis.txt"), "durch\n"));
     EXPECT_EQ(dir.Read("ziel.txt"), "durch\n");
-    ASSERT_EQ(lstat(dir.File_Str("verweis.txt").c_str(), &st), 0);
-    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File_Str("verweis.txt")));
     // No temporary file is left behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path_Str()), {}), 3);
 }

@@ -10,9 +10,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
-class Session_End : public testing::TestWithParam<int>
-{
-};
+using Session_End = testing::TestWithParam<int>;
 
 TEST_P(Session_End, Signal_Ends_Like_A_Confirmed_Close_Saves_The_Notes_And_Aborts_The_Self_Test)
 {
@@ -25,7 +23,6 @@ TEST_P(Session_End, Signal_Ends_Like_A_Confirmed_Close_Saves_The_Notes_And_Abort
     Corvena_Process program(dir.Path_Str());
     ASSERT_TRUE(program.Start());
     ASSERT_TRUE(program.Wait_For_Window("Testkurs")) << program.Errors();
-    EXPECT_EQ(dir.Read("notizen.txt"), " ");
 
     // A click into the notes pad below the tree (the window opens at
     // 800 x 600 at the top left): a Tab sent the moment the window shows can
@@ -47,10 +44,7 @@ TEST_P(Session_End, Signal_Ends_Like_A_Confirmed_Close_Saves_The_Notes_And_Abort
     EXPECT_EQ(dir.Read("log.txt").find("Zwei"), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(Signals, Session_End, testing::Values(SIGTERM, SIGINT, SIGHUP),
-                         [](const testing::TestParamInfo<int>& info) {
-                             return info.param == SIGTERM ? "SIGTERM" : info.param == SIGINT ? "SIGINT" : "SIGHUP";
-                         });
+INSTANTIATE_TEST_SUITE_P(SIGTERM_SIGINT_SIGHUP, Session_End, testing::Values(SIGTERM, SIGINT, SIGHUP));
 
 TEST(Records, Everything_Recorded_Before_A_Kill_Is_On_Disk)
 {

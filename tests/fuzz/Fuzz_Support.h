@@ -54,15 +54,3 @@ inline void Fuzz_Write(const wxString& path, const std::string& bytes)
     std::filesystem::create_directories(name.parent_path(), ec);
     FUZZ_CHECK(std::ofstream(name, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size())).flush());
 }
-
-/// The seven font sizes make gives for an offset taken from the input's
-/// first bytes: never below 4 points, never getting smaller.
-inline void Fuzz_Check_Font_Sizes(const uint8_t* data, size_t size, void (*make)(int offset, int sizes[7]))
-{
-    int offset = 0, sizes[7];
-    if (size >= sizeof offset)
-        memcpy(&offset, data, sizeof offset);
-    make(offset, sizes);
-    for (int i = 0; i < 7; i++)
-        FUZZ_CHECK(sizes[i] >= 4 && (i == 0 || sizes[i] >= sizes[i - 1]));
-}

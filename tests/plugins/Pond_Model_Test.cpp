@@ -62,10 +62,8 @@ TEST(Pond_Model, Scenarios_Shape_The_Capacity)
     const Pond_Series halved = Run_Pond(Defaults, POND_PREDATION_CLASSIC, 200, POND_SCENARIO_HALVED);
     EXPECT_TRUE(halved.Capacity[100] == 1000 && halved.Capacity[101] == 500 && halved.Capacity[199] == 500);
     const Pond_Series swinging = Run_Pond(Defaults, POND_PREDATION_CLASSIC, 200, POND_SCENARIO_SWINGING);
-    EXPECT_DOUBLE_EQ(swinging.Capacity[0], 500);
-    EXPECT_DOUBLE_EQ(swinging.Capacity[13], 750);
-    EXPECT_DOUBLE_EQ(swinging.Capacity[26], 1000);
-    EXPECT_DOUBLE_EQ(swinging.Capacity[52], 500);
+    for (const auto& [step, capacity] : {std::pair<int, double>{0, 500}, {13, 750}, {26, 1000}, {52, 500}})
+        EXPECT_DOUBLE_EQ(swinging.Capacity[step], capacity) << step;
     EXPECT_EQ(Pond_Capacity(7, 1000, 150, 1.0), 1000);  // unknown: constant
 }
 

@@ -4,6 +4,7 @@
 // plankton module, built against the installed framework alone, is read only
 // through what it shows and saves.
 
+#include "common/Csv_Cells.h"
 #include "plugins/fischlauf/CSim_Pond.h"
 #include "plugins/fischlauf/CSim_Pond_Plot.h"
 #include "plugins/fischlauf_2/CSim_Pond3_Plot.h"
@@ -14,9 +15,8 @@
 #include "tests/support/Frame_Fixture.h"
 #include "tests/support/Gui_Helpers.h"
 
-#include <charconv>
-#include <cstring>
 #include <algorithm>
+#include <cstring>
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
@@ -94,17 +94,7 @@ namespace
     };
 
     template <class Control>
-    std::vector<Control*> All(wxWindow* window)
-    {
-        std::vector<Control*> controls;
-        for (wxWindow* child : window->GetChildren())
-            if (Control* control = dynamic_cast<Control*>(child))
-                controls.push_back(control);
-        return controls;
-    }
-
-    template <class Control>
-    Control* Find(wxWindow* window) { return All<Control>(window).at(0); }
+    Control* Find(wxWindow* window) { return Children_Of<Control>(window).at(0); }
     // A window's plot is its one panel; its accessors are inline and read the module's object.
     CSim_Pond_Plot* Plot(wxWindow* window) { return static_cast<CSim_Pond_Plot*>(Find<wxPanel>(window)); }
     CSim_Pond3_Plot* Plot3(wxWindow* window) { return static_cast<CSim_Pond3_Plot*>(Find<wxPanel>(window)); }
@@ -239,12 +229,7 @@ namespace
         {
             text += std::to_string(i);
             for (const std::vector<double>* values : series)
-            {
-                char cell[400];
-                *std::to_chars(cell, cell + sizeof cell - 1, (*values)[i], std::chars_format::fixed, 6).ptr = 0;
-                *std::strchr(cell, '.') = ',';
-                text += std::string(";") + cell;
-            }
+                text += ";" + Csv_Number((*values)[i]);
             text += "\n";
         }
         return text;
@@ -331,7 +316,7 @@ TEST_F(Pond_Window, Percent_Keys_Are_Positions_And_Reset_Restores_Controls_And_S
     EXPECT_DOUBLE_EQ(plot->Get_Current().d, 0.04);
     EXPECT_TRUE(plot->Get_Reference_Series().Rudd[0] == 200.5 && plot->Get_Current_Series().Rudd[0] == 200);
     std::vector<std::string> start = Column(window);
-    for (CSim_SpinCtrl* spin : All<CSim_SpinCtrl>(window))
+    for (CSim_SpinCtrl* spin : Children_Of<CSim_SpinCtrl>(window))
         Spin_To(spin, spin->GetId() == ID_POND_TIME ? 500 : 90);
     Choose(Find<wxChoice>(window), 2);
     Tick(Find<wxCheckBox>(window), false);
@@ -378,7 +363,7 @@ TEST_F(Pond_Window, A_Time_Span_Beyond_The_Longest_Series_Shows_And_Logs_The_Spa
     CSim_Window* pond3 = Make(FISCHLAUF_2, options, false);
     CSim_Window* window = Make(FISCHLAUF, options);
     ASSERT_TRUE(pond3 && window && window->Set_Log_File(m_Dir.File("teich.txt")));
-    EXPECT_EQ(All<CSim_SpinCtrl>(pond3)[TIME]->GetValue(), Pond_Max_Steps);
+    EXPECT_EQ(Children_Of<CSim_SpinCtrl>(pond3)[TIME]->GetValue(), Pond_Max_Steps);
     CSim_SpinCtrl* time = Spin(window, ID_POND_TIME);
     EXPECT_EQ(time->GetValue(), Pond_Max_Steps);
     Spin_To(time, 150000);
@@ -391,7 +376,7 @@ TEST_F(Pond_Window, Fertiliser_Feeds_The_Algae_And_Is_Logged_With_The_Rate_Used)
 {
     CSim_Window* window = Make(ALGEN, "");
     ASSERT_TRUE(window && window->Set_Log_File(m_Dir.File("algen.txt")));
-    const std::vector<CSim_SpinCtrl*> spins = All<CSim_SpinCtrl>(window);
+    const std::vector<CSim_SpinCtrl*> spins = Children_Of<CSim_SpinCtrl>(window);
     ASSERT_EQ(spins.size(), 5u);  // time span, three start values, fertiliser
     Spin_To(spins[4], 10);
     Send<wxSpinEvent>(spins[4], wxEVT_SPINCTRL, 10);  // again as the field loses the focus: no line
@@ -510,7 +495,7 @@ TEST_F(Pond_Window, Three_Species_Export_Carp_Too_And_Log_Only_The_Exports)
     CSim_Window* window = Make(FISCHLAUF_2, "KA_START=150");
     ASSERT_TRUE(window && window->Set_Log_File(m_Dir.File("drei.txt")));
     CSim_Pond3_Plot* plot = Plot3(window);
-    Spin_To(All<CSim_SpinCtrl>(window)[KA_START], 60);
+    Spin_To(Children_Of<CSim_SpinCtrl>(window)[KA_START], 60);
     wxTEST_DIALOG(Command(plot, PLOT_EXPORT_VALUES), wxExpectModal<wxFileDialog>(m_Dir.File("drei.csv")));
     const Pond3_Series& c = plot->Get_Current_Series();
     const Pond3_Series& r = plot->Get_Reference_Series();

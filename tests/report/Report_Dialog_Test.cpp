@@ -9,23 +9,15 @@
 
 namespace
 {
-    class Expect_Dir_Dialog : public wxExpectModalBase<wxDirDialog, Expect_Dir_Dialog>
+    Expect_Dialog<wxDirDialog> Expect_Dir_Dialog(const wxString& path)
     {
-    public:
-        explicit Expect_Dir_Dialog(const wxString& path) : m_Path(path) {}
-
-    protected:
-        int OnInvoked(wxDirDialog* dialog) const override
-        {
+        return Expect_Dialog<wxDirDialog>([path](wxDirDialog* dialog) {
             // The native chooser takes its folder later; the path the
             // dialog reports is the toolkit's own.
-            dialog->wxDirDialogBase::SetPath(m_Path);
+            dialog->wxDirDialogBase::SetPath(path);
             return wxID_OK;
-        }
-
-    private:
-        wxString m_Path;
-    };
+        });
+    }
 }
 
 TEST(Report_Dialog, Writes_The_Report_And_Opens_It)

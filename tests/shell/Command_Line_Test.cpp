@@ -3,7 +3,6 @@
 #include "tests/support/Temp_Dir.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace
 {
@@ -22,9 +21,7 @@ TEST(Command_Line, Tells_Start_Files_From_Theme_Files)
     EXPECT_EQ(Parse({dir.File("b/start.ini")}).Start_File, dir.File("b/start.ini"));
 
     // Relative to the working directory; a missing file is a theme file that the window then asks for.
-    char old[4096];
-    ASSERT_NE(getcwd(old, sizeof old), nullptr);
-    ASSERT_EQ(chdir(dir.Path_Str().c_str()), 0);
+    In_Directory here(dir.Path());
     EXPECT_EQ(Parse({"b/kurs.ini"}).Theme_File, dir.File("b/kurs.ini"));
     EXPECT_EQ(Parse({"fehlt.ini"}).Theme_File, dir.File("fehlt.ini"));
     EXPECT_EQ(Parse({"--check", "b/start.ini"}).What, Command_Line::Check);
@@ -41,5 +38,4 @@ TEST(Command_Line, Tells_Start_Files_From_Theme_Files)
     for (const std::vector<wxString>& bad : {std::vector<wxString>{"--report", "a", "b"}, {"--report", "--out"},
                                               {"--report", "--out", "a", "--out", "b"}, {"--report", "--kurs", "a"}})
         EXPECT_EQ(Parse(bad).What, Command_Line::Error) << bad.back();
-    ASSERT_EQ(chdir(old), 0);
 }

@@ -3,7 +3,6 @@
 #include "tests/support/Temp_Dir.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace
 {
@@ -35,11 +34,9 @@ TEST(Config, Resolves_File_Names_Against_The_Ini_Directory_Whatever_The_Working_
     dir.Write("P/themen/a.ini", "");
     dir.Write("oben.txt", "");
     // Opened by a relative name, then read from somewhere unrelated.
-    char old[4096];
-    ASSERT_NE(getcwd(old, sizeof old), nullptr);
-    ASSERT_EQ(chdir(dir.Path_Str().c_str()), 0);
+    In_Directory there(dir.Path());
     CSim_Config config("P/./sim_corvena.ini");
-    ASSERT_EQ(chdir("/"), 0);
+    In_Directory elsewhere("/");
     ASSERT_TRUE(config.Is_Open());
     EXPECT_EQ(config.Get_Directory(), dir.File("P/"));
 
@@ -55,7 +52,6 @@ TEST(Config, Resolves_File_Names_Against_The_Ini_Directory_Whatever_The_Working_
         EXPECT_EQ(config.Read_File(c.key, &path), c.exists) << c.key;
         EXPECT_EQ(path, c.path) << c.key;
     }
-    ASSERT_EQ(chdir(old), 0);
 }
 
 TEST(Config, Numbers_That_Are_None_Count_As_Missing)

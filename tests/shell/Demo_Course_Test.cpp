@@ -1,6 +1,6 @@
-// The staged demo course in a real main window: every theme loads without a
-// problem page, every page shows text and every control can be reached; the
-// checker's clean run on the same course follows its links.
+// The staged demo course in a real main window: every icon is the program's
+// own, every theme loads without a problem page, every page shows text and
+// every control can be reached.
 
 #include "activities/CSim_Reflections.h"
 #include "activities/CSim_Selftest.h"

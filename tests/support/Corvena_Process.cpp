@@ -1,10 +1,10 @@
 #include "tests/support/Corvena_Process.h"
 
-#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -19,30 +19,47 @@ using Clock_Type = std::chrono::steady_clock;
 
 namespace
 {
-    std::vector<char*> Make_Argv(const std::vector<std::string>& args)
+    // Starts args (searched on the PATH) with DISPLAY set when display is
+    // given, standard output to out and standard error to err (-1: nowhere);
+    // prepare runs in the child first.
+    pid_t Spawn(const std::vector<std::string>& args, const std::string& display, int out, int err,
+                const std::function<void()>& prepare = {})
     {
+        const pid_t pid = fork();
+        if (pid != 0)
+            return pid;
+        if (!display.empty())
+            setenv("DISPLAY", display.c_str(), 1);
+        const int null = open("/dev/null", O_RDWR);
+        dup2(out < 0 ? null : out, 1);
+        dup2(err < 0 ? null : err, 2);
+        if (prepare)
+            prepare();
         std::vector<char*> argv;
         for (const std::string& a : args)
             argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
-        return argv;
+        execvp(argv[0], argv.data());
+        _exit(127);
     }
 
     // Waits for a child; true when it ended within ms.
     bool Wait_Child(pid_t pid, int ms, int* status)
     {
-        auto until = Clock_Type::now() + std::chrono::milliseconds(ms);
-        while (true)
-        {
-            pid_t r = waitpid(pid, status, WNOHANG);
-            if (r == pid)
-                return true;
-            if (r < 0 && errno != EINTR)
-                return false;
-            if (Clock_Type::now() > until)
-                return false;
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
+        return Poll_Until(ms, [&] { return waitpid(pid, status, WNOHANG) == pid; });
+    }
+
+    void Kill(pid_t pid)
+    {
+        int status;
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+    }
+
+    std::string Read_File(const std::string& path)
+    {
+        std::ifstream in(path);
+        return std::string(std::istreambuf_iterator<char>(in), {});
     }
 }
 
@@ -51,32 +68,20 @@ X_Server::X_Server()
     int fds[2];
     if (pipe(fds) != 0)
         return;
-    m_Pid = fork();
-    if (m_Pid == 0)
-    {
-        // Move the write end out of the way before it becomes descriptor 3.
-        int w = fcntl(fds[1], F_DUPFD, 10);
-        close(fds[0]);
-        close(fds[1]);
-        dup2(w, 3);
-        close(w);
-        int null = open("/dev/null", O_RDWR);
-        dup2(null, 1);
-        dup2(null, 2);
-        execlp("Xvfb", "Xvfb", "-displayfd", "3", "-screen", "0", "1600x1000x24",
-               "-nolisten", "tcp", "-noreset", (char*)nullptr);
-        _exit(127);
-    }
+    m_Pid = Spawn({"Xvfb", "-displayfd", "3", "-screen", "0", "1600x1000x24", "-nolisten", "tcp", "-noreset"}, "", -1, -1,
+                  [&] {
+                      // Move the write end out of the way before it becomes descriptor 3.
+                      int w = fcntl(fds[1], F_DUPFD, 10);
+                      close(fds[0]);
+                      close(fds[1]);
+                      dup2(w, 3);
+                      close(w);
+                  });
     close(fds[1]);
-    if (m_Pid < 0)
-    {
-        close(fds[0]);
-        return;
-    }
     std::string number;
     char c;
     struct pollfd wait_for = {fds[0], POLLIN, 0};
-    while (poll(&wait_for, 1, 10000) == 1 && read(fds[0], &c, 1) == 1 && c != '\n')
+    while (m_Pid > 0 && poll(&wait_for, 1, 10000) == 1 && read(fds[0], &c, 1) == 1 && c != '\n')
         number.push_back(c);
     close(fds[0]);
     if (!number.empty())
@@ -85,16 +90,12 @@ X_Server::X_Server()
 
 X_Server::~X_Server()
 {
-    if (m_Pid > 0)
-    {
-        kill(m_Pid, SIGTERM);
-        int status;
-        if (!Wait_Child(m_Pid, 3000, &status))
-        {
-            kill(m_Pid, SIGKILL);
-            waitpid(m_Pid, &status, 0);
-        }
-    }
+    if (m_Pid <= 0)
+        return;
+    kill(m_Pid, SIGTERM);
+    int status;
+    if (!Wait_Child(m_Pid, 3000, &status))
+        Kill(m_Pid);
 }
 
 bool Run_Command(const std::vector<std::string>& args, const std::string& display,
@@ -105,48 +106,27 @@ bool Run_Command(const std::vector<std::string>& args, const std::string& displa
     const int file = mkstemp(path);
     if (file < 0)
         return false;
-    pid_t pid = fork();
-    if (pid == 0)
-    {
-        dup2(file, 1);
-        if (!display.empty())
-            setenv("DISPLAY", display.c_str(), 1);
-        std::vector<char*> argv = Make_Argv(args);
-        execvp(argv[0], argv.data());
-        _exit(127);
-    }
+    const pid_t pid = Spawn(args, display, file, STDERR_FILENO);
     close(file);
     int status = 0;
     const bool ended = pid > 0 && Wait_Child(pid, timeout_ms, &status);
     if (pid > 0 && !ended)
-    {
-        kill(pid, SIGKILL);
-        waitpid(pid, &status, 0);
-    }
-    std::ifstream in(path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    unlink(path);
+        Kill(pid);
     if (out)
-        *out = text.str();
+        *out = Read_File(path);
+    unlink(path);
     return ended && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-Corvena_Process::Corvena_Process(const std::string& dir) : m_Dir(dir)
+Corvena_Process::Corvena_Process(const std::string& dir, const std::string& program)
+    : m_Dir(dir.empty() || dir.back() == '/' ? dir : dir + "/"), m_Program(program)
 {
-    if (!m_Dir.empty() && m_Dir.back() != '/')
-        m_Dir += '/';
+    if (!m_Program.empty())
+        return;
     m_Program = m_Dir + "corvena";
     fs::copy_file(CORVENA_BINARY, m_Program, fs::copy_options::overwrite_existing);
     fs::copy_file(TIRSAL_LIBRARY, m_Dir + fs::path(TIRSAL_LIBRARY).filename().string(),
                   fs::copy_options::overwrite_existing);
-}
-
-Corvena_Process::Corvena_Process(const std::string& dir, const std::string& program)
-    : m_Dir(dir), m_Program(program)
-{
-    if (!m_Dir.empty() && m_Dir.back() != '/')
-        m_Dir += '/';
 }
 
 void Corvena_Process::Set_Environment(const std::string& name, const std::string& value)
@@ -158,11 +138,7 @@ Corvena_Process::~Corvena_Process()
 {
     for (pid_t pid : {m_Pid, m_Window_Manager})
         if (pid > 0)
-        {
-            int status;
-            kill(pid, SIGKILL);
-            waitpid(pid, &status, 0);
-        }
+            Kill(pid);
 }
 
 bool Corvena_Process::Start(const std::vector<std::string>& args)
@@ -171,42 +147,24 @@ bool Corvena_Process::Start(const std::vector<std::string>& args)
         return false;
     if (m_bWindow_Manager)
     {
-        m_Window_Manager = fork();
-        if (m_Window_Manager == 0)
-        {
-            setenv("DISPLAY", m_X.Display().c_str(), 1);
-            int null = open("/dev/null", O_RDWR);
-            dup2(null, 1);
-            dup2(null, 2);
-            execlp("openbox", "openbox", (char*)nullptr);
-            _exit(127);
-        }
+        m_Window_Manager = Spawn({"openbox"}, m_X.Display(), -1, -1);
         if (m_Window_Manager < 0 || !Poll_Until(10000, [&] {
                 std::string out;
                 return Run_Command({"xdotool", "search", "--classname", "openbox"}, m_X.Display(), &out) && !out.empty();
             }))
             return false;
     }
-    std::string program = m_Program;
-    std::string errors = m_Dir + "corvena.stderr";
-    m_Pid = fork();
-    if (m_Pid == 0)
-    {
-        setenv("DISPLAY", m_X.Display().c_str(), 1);
+    std::vector<std::string> all = {m_Program};
+    all.insert(all.end(), args.begin(), args.end());
+    const int errors = open((m_Dir + "corvena.stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    m_Pid = Spawn(all, m_X.Display(), STDOUT_FILENO, errors, [&] {
         setenv("NO_AT_BRIDGE", "1", 1);
         for (const std::string& variable : m_Environment)
             putenv(const_cast<char*>(variable.c_str()));
-        int err = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (err >= 0)
-            dup2(err, 2);
         if (chdir(m_Dir.c_str()) != 0)
             _exit(126);
-        std::vector<std::string> all = {program};
-        all.insert(all.end(), args.begin(), args.end());
-        std::vector<char*> argv = Make_Argv(all);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
+    });
+    close(errors);
     return m_Pid > 0;
 }
 
@@ -262,8 +220,7 @@ bool Corvena_Process::Wait_Idle(int ms)
     // utime and stime, fields 14 and 15 of /proc/PID/stat, after the
     // parenthesised command name; -1 once the process is gone.
     auto cpu_ticks = [this]() -> long long {
-        std::ifstream in("/proc/" + std::to_string(m_Pid) + "/stat");
-        const std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const std::string stat = Read_File("/proc/" + std::to_string(m_Pid) + "/stat");
         std::istringstream fields(stat.substr(stat.rfind(')') + 2));
         std::string field;
         long long utime = 0, stime = 0;
@@ -312,10 +269,7 @@ bool Corvena_Process::Stop(int signal, int ms, int* status)
 
 std::string Corvena_Process::Errors() const
 {
-    std::ifstream in(m_Dir + "corvena.stderr");
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return Read_File(m_Dir + "corvena.stderr");
 }
 
 bool Poll_Until(int ms, const std::function<bool()>& cond)

@@ -36,11 +36,9 @@ bool Run_Command(const std::vector<std::string>& argv, const std::string& displa
 class Corvena_Process
 {
 public:
-    explicit Corvena_Process(const std::string& dir);
-
-    /// The program at program (an installed one, say) run as it is, with
-    /// dir as its working directory; nothing is copied.
-    Corvena_Process(const std::string& dir, const std::string& program);
+    /// Given a program (an installed one, say), that one is run as it is,
+    /// with dir as its working directory, and nothing is copied.
+    explicit Corvena_Process(const std::string& dir, const std::string& program = "");
     ~Corvena_Process();
     Corvena_Process(const Corvena_Process&) = delete;
     Corvena_Process& operator=(const Corvena_Process&) = delete;
@@ -59,7 +57,6 @@ public:
     /// Waits until a visible window with exactly this title exists and gives
     /// it the keyboard focus.
     bool Wait_For_Window(const std::string& title, int ms = 15000);
-
 
     /// True when a visible window with exactly this title appears within ms.
     bool Window_Exists(const std::string& title, int ms);

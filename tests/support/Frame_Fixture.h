@@ -37,19 +37,21 @@ protected:
     CSim_Frame* m_pFrame = nullptr;
 };
 
-/// An expectation of a file dialog that lets the test look at the dialog
-/// and decide its answer.
-class Expect_File_Dialog : public wxExpectModalBase<wxFileDialog, Expect_File_Dialog>
+/// An expectation of a dialog of type T that lets the test look at the
+/// dialog and decide its answer.
+template <class T>
+class Expect_Dialog : public wxExpectModalBase<T, Expect_Dialog<T>>
 {
 public:
-    explicit Expect_File_Dialog(std::function<int(wxFileDialog*)> answer) : m_Answer(answer) {}
+    explicit Expect_Dialog(std::function<int(T*)> answer) : m_Answer(answer) {}
 
 protected:
-    int OnInvoked(wxFileDialog* dialog) const override { return m_Answer(dialog); }
+    int OnInvoked(T* dialog) const override { return m_Answer(dialog); }
 
 private:
-    std::function<int(wxFileDialog*)> m_Answer;
+    std::function<int(T*)> m_Answer;
 };
+using Expect_File_Dialog = Expect_Dialog<wxFileDialog>;
 
 /// An expectation of a message box that records its text and caption.
 class Expect_Message : public wxExpectModalBase<wxMessageDialog, Expect_Message>

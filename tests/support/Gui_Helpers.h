@@ -1,14 +1,37 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 #include <wx/gdicmn.h>
+#include <wx/log.h>
 #include <wx/string.h>
+#include <wx/window.h>
 
 class wxDialog;
-class wxWindow;
 
 /// Lets the toolkit deliver every pending event, idle events included.
 void Process_Events();
+
+/// The children of window that are a T, in creation order.
+template <class T> std::vector<T*> Children_Of(wxWindow* window)
+{
+    std::vector<T*> found;
+    for (wxWindow* child : window->GetChildren())
+        if (T* t = dynamic_cast<T*>(child))
+            found.push_back(t);
+    return found;
+}
+
+/// Counts, while it lives, what the toolkit is asked to log as a message or
+/// worse: in the program each would reach the pupil as a message box.
+struct Message_Counter : wxLog
+{
+    Message_Counter() : Old(wxLog::SetActiveTarget(this)) {}
+    ~Message_Counter() override { wxLog::SetActiveTarget(Old); }
+    void DoLogRecord(wxLogLevel level, const wxString&, const wxLogRecordInfo&) override { Count += level <= wxLOG_Message; }
+    wxLog* Old;
+    int Count = 0;
+};
 
 /// Finds a descendant window (or the window itself) whose label is label.
 wxWindow* Find_By_Label(wxWindow* root, const wxString& label);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <wx/filefn.h>
 #include <wx/string.h>
 
 /// A fresh directory below /tmp for one test, removed with everything in it
@@ -34,6 +35,14 @@ public:
 
 private:
     wxString m_Path;
+};
+
+/// Runs the rest of a block with another working directory.
+struct In_Directory
+{
+    explicit In_Directory(const wxString& dir) : Old(wxGetCwd()) { wxSetWorkingDirectory(dir); }
+    ~In_Directory() { wxSetWorkingDirectory(Old); }
+    wxString Old;
 };
 
 /// A small file system of its own (a tmpfs, which only root may mount) at a
