@@ -11,6 +11,7 @@
 #include "shell/Command_Ids.h"
 #include "shell/File_Choice.h"
 #include "shell/Frame_Icon.h"
+#include "shell/Html_Page.h"
 #include "shell/Icon_Art_Provider.h"
 #include "shell/Program_Dir.h"
 #include "shell/Message_Box.h"
@@ -166,8 +167,7 @@ CSim_Frame::CSim_Frame(const wxString& start_file, const wxString& theme_file)
     }
     m_Manager.LoadPaneInfo("dir=4", m_Manager.GetPane("notepad"));
 
-    m_pTasks = new wxHtmlWindow(this, wxID_ANY, wxDefaultPosition, wxSize(150, 90),
-                                wxHW_SCROLLBAR_AUTO | wxNO_BORDER, "htmlWindow");
+    m_pTasks = new Html_Page(this, wxSize(150, 90), wxHW_SCROLLBAR_AUTO | wxNO_BORDER);
     m_Manager.AddPane(m_pTasks, wxAuiPaneInfo().Name("tasks").Caption("Aufgaben")
                                     .Floatable(true).Show());
     m_Manager.LoadPaneInfo("dir=4", m_Manager.GetPane("tasks"));

@@ -3,6 +3,7 @@
 #include "activities/CSim_Exercise.h"
 #include "common/Text_Codec.h"
 #include "shell/Command_Ids.h"
+#include "shell/Html_Page.h"
 #include "shell/Link_Rewriting.h"
 #include "shell/Plugin_Probe.h"
 #include "shell/Theme_Entry.h"
@@ -60,8 +61,7 @@ CSim_Theme::~CSim_Theme()
 
 wxHtmlWindow* CSim_Theme::New_Html_Window()
 {
-    return new wxHtmlWindow(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                            wxHW_SCROLLBAR_AUTO, "htmlWindow");
+    return new Html_Page(this, wxDefaultSize, wxHW_SCROLLBAR_AUTO);
 }
 
 void CSim_Theme::Add_Content_Page(const wxString& file)
