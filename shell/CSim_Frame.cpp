@@ -15,6 +15,7 @@
 #include "shell/Icon_Art_Provider.h"
 #include "shell/Program_Dir.h"
 #include "shell/Message_Box.h"
+#include "shell/Navigation_Tree.h"
 #include "shell/Preview_Mode.h"
 #include "shell/Status_Fields.h"
 #include "simframe/src/Tirsal_Testing.h"
@@ -140,8 +141,7 @@ CSim_Frame::CSim_Frame(const wxString& start_file, const wxString& theme_file)
     SetStatusText(Record_Trouble::Get().Get_Text(), STATUS_RECORDS);
     Tirsal_Set_Record_Handler([](const wxString& path, bool written) { Record_Trouble::Get().Report(path, written); });
 
-    m_pTree = new wxTreeCtrl(this, wxID_ANY, wxDefaultPosition, wxSize(260, 250),
-                             wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxNO_BORDER);
+    m_pTree = new Navigation_Tree(this, wxSize(260, 250), wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxNO_BORDER);
     // Bundles rather than a list of bitmaps: the tree draws them sharp at
     // any screen scale.
     wxVector<wxBitmapBundle> images;

@@ -1,4 +1,5 @@
 #include "shell/Html_Page.h"
+#include "shell/Navigation_Tree.h"
 
 #include "tests/support/Gui_Helpers.h"
 
@@ -37,7 +38,7 @@ TEST(Html_Page, Keeps_A_Picture_Only_While_The_Page_Stays_As_It_Was_Painted)
     std::unique_ptr<wxFrame> frame(new wxFrame(nullptr, wxID_ANY, "Seiten", wxDefaultPosition, wxSize(900, 500)));
     wxBoxSizer* sizer = new wxBoxSizer(wxHORIZONTAL);
     std::vector<Html_Page*> pages;
-    for (size_t i = 0; i <= Html_Page::Pictures_Kept; i++)
+    for (size_t i = 0; i <= Kept_Picture::Most_Kept; i++)
     {
         pages.push_back(new Html_Page(frame.get(), wxSize(200, 400), wxHW_SCROLLBAR_AUTO));
         pages.back()->SetPage(Long_Page("Seite"));
@@ -75,4 +76,24 @@ TEST(Html_Page, Keeps_A_Picture_Only_While_The_Page_Stays_As_It_Was_Painted)
     EXPECT_FALSE(pages.front()->Get_Picture().IsOk());
     for (size_t i = 1; i < pages.size(); i++)
         EXPECT_TRUE(pages[i]->Get_Picture().IsOk()) << i;
+}
+
+TEST(Navigation_Tree, A_Changed_Tree_Is_Painted_Anew)
+{
+    std::unique_ptr<wxFrame> frame(new wxFrame(nullptr, wxID_ANY, "Baum", wxDefaultPosition, wxSize(300, 300)));
+    Navigation_Tree* tree = new Navigation_Tree(frame.get(), wxSize(260, 250), wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT);
+    const wxTreeItemId root = tree->AddRoot("Kurs");
+    tree->AppendItem(root, "Thema");
+    frame->Show();
+    Process_Events();
+    Paint(tree);
+    ASSERT_TRUE(tree->Get_Picture().IsOk());
+    const wxBitmap before = tree->Get_Picture();
+    tree->Expand(root);
+    Process_Events();
+    // Painted as the frame around it is, without the tree asking.
+    frame->Refresh();
+    frame->Update();
+    ASSERT_TRUE(tree->Get_Picture().IsOk());
+    EXPECT_FALSE(Same_Picture(before, tree->Get_Picture()));
 }
