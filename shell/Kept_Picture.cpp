@@ -49,7 +49,8 @@ void Kept_Picture::On_Paint(wxPaintEvent& event)
         event.Skip();
         return;
     }
-    if (!m_Picture.IsOk() || m_Picture.GetLogicalSize() != size || m_View != m_pScroller->GetViewStart())
+    const bool new_size = !m_Picture.IsOk() || m_Picture.GetLogicalSize() != size;
+    if (new_size || m_View != m_pScroller->GetViewStart())
     {
         if (m_pWindow->GetUpdateRegion().Contains(wxRect(size)) != wxInRegion)
         {
@@ -57,6 +58,8 @@ void Kept_Picture::On_Paint(wxPaintEvent& event)
             event.Skip();
             return;
         }
+        if (new_size)
+            m_Picture.CreateWithDIPSize(size, m_pWindow->GetContentScaleFactor());
         Make();
     }
     wxPaintDC dc(m_pWindow);
@@ -65,9 +68,6 @@ void Kept_Picture::On_Paint(wxPaintEvent& event)
 
 void Kept_Picture::Make()
 {
-    const wxSize size = m_pWindow->GetClientSize();
-    if (!m_Picture.IsOk() || m_Picture.GetLogicalSize() != size)
-        m_Picture.CreateWithDIPSize(size, m_pWindow->GetContentScaleFactor());
     m_View = m_pScroller->GetViewStart();
     {
         wxMemoryDC dc(m_Picture);
