@@ -1,6 +1,7 @@
 #include "activities/CSim_Glossar.h"
 
 #include "activities/Glossary_Builder.h"
+#include "shell/Paint_After_Layout.h"
 
 #include <wx/html/htmlwin.h>
 #include <wx/log.h>
@@ -28,6 +29,7 @@ void CSim_Glossar::Make_Pages()
     m_bMade = true;
     Hide();
     Create(m_pOwner, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxAUI_NB_SCROLL_BUTTONS | wxAUI_NB_WINDOWLIST_BUTTON);
+    m_pPaint_After_Layout = std::make_unique<Paint_After_Layout>(this);
     for (const wxString& label : m_Labels)
         AddPage(new wxHtmlWindow(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxHW_SCROLLBAR_AUTO, "htmlWindow"),
                 label, false);

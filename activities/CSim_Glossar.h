@@ -1,10 +1,12 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <vector>
 #include <wx/aui/auibook.h>
 
 class wxHtmlWindow;
+class Paint_After_Layout;
 
 /// The glossary ("Lexikon"): a notebook of HTML pages built from one glossary
 /// file, one page per initial character and one per "*" entry. Page labels
@@ -46,4 +48,5 @@ private:
     std::vector<wxString> m_Labels;
     std::vector<wxString> m_Unshown;  // page texts, emptied once laid out
     std::optional<int> m_Font_Offset;
+    std::unique_ptr<Paint_After_Layout> m_pPaint_After_Layout;
 };

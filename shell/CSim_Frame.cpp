@@ -16,6 +16,7 @@
 #include "shell/Program_Dir.h"
 #include "shell/Message_Box.h"
 #include "shell/Navigation_Tree.h"
+#include "shell/Paint_After_Layout.h"
 #include "shell/Preview_Mode.h"
 #include "shell/Status_Fields.h"
 #include "simframe/src/Tirsal_Testing.h"
@@ -118,6 +119,7 @@ CSim_Frame::CSim_Frame(const wxString& start_file, const wxString& theme_file)
     if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
         wxInitAllImageHandlers();
     m_Manager.SetManagedWindow(this);
+    m_pPaint_After_Layout = std::make_unique<Paint_After_Layout>(this);
 
     // Under a window manager the toolkit holds the first showing back until
     // it knows the frame's decorations, and then lays the window out once

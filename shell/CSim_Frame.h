@@ -3,6 +3,7 @@
 #include "common/Record_File.h"
 #include "shell/Activity_Log.h"
 
+#include <memory>
 #include <vector>
 #include <wx/aui/aui.h>
 #include <wx/datetime.h>
@@ -16,6 +17,7 @@ class wxTextCtrl;
 class wxToolBar;
 class wxAuiNotebookEvent;
 class CSim_Theme;
+class Paint_After_Layout;
 class CSim_Themes;
 class Theme_Entry;
 
@@ -168,6 +170,7 @@ private:
     wxTreeItemId m_Current_Item;
     wxTreeItemId m_Glossar_Item;
     wxAuiManager m_Manager;
+    std::unique_ptr<Paint_After_Layout> m_pPaint_After_Layout;
     std::vector<wxWindow*> m_Pages;
     wxToolBar* m_pToolBar;
     wxTreeCtrl* m_pTree;

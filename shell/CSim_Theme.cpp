@@ -5,6 +5,7 @@
 #include "shell/Command_Ids.h"
 #include "shell/Html_Page.h"
 #include "shell/Link_Rewriting.h"
+#include "shell/Paint_After_Layout.h"
 #include "shell/Plugin_Probe.h"
 #include "shell/Theme_Entry.h"
 #include "shell/Preview_Mode.h"
@@ -35,6 +36,7 @@ CSim_Theme::CSim_Theme(wxWindow* parent, const Theme_Entry& entry)
     // Hidden until the main window shows it: its page is laid out then.
     Hide();
     Create(parent, ID_THEME, wxDefaultPosition, wxDefaultSize, wxAUI_NB_SCROLL_BUTTONS | wxAUI_NB_WINDOWLIST_BUTTON);
+    m_pPaint_After_Layout = std::make_unique<Paint_After_Layout>(this);
     Bind(wxEVT_SHOW, &CSim_Theme::On_Show, this);
     Add_Content_Page(entry.Get_Content_File());
     Add_Simulation_Page(entry);

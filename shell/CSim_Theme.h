@@ -1,10 +1,12 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <wx/aui/auibook.h>
 #include <wx/dynlib.h>
 
 class wxHtmlWindow;
+class Paint_After_Layout;
 class CSim_Exercise;
 class CSim_Window;
 class Theme_Entry;
@@ -53,4 +55,5 @@ private:
     CSim_Window* m_pSimulation;
     CSim_Exercise* m_pExercise;
     std::optional<int> m_Font_Offset;  // the last offset given
+    std::unique_ptr<Paint_After_Layout> m_pPaint_After_Layout;
 };
