@@ -11,10 +11,10 @@
 #include "shell/Preview_Mode.h"
 #include "shell/Program_Dir.h"
 #include "shell/Session_End.h"
+#include "shell/Toolkit_Texts.h"
 
 #include <cstdio>
 #include <wx/init.h>
-#include <wx/translation.h>
 
 wxIMPLEMENT_APP_NO_MAIN(CSim_GUI);
 
@@ -22,17 +22,6 @@ namespace
 {
     wxString s_Start_File;
     wxString s_Theme_File;
-
-    // The toolkit's own texts (message box captions, button labels) in German.
-    void Use_German_Toolkit_Texts()
-    {
-        wxTranslations* translations = new wxTranslations;
-        // By name: the language's number would make the toolkit build its
-        // table of every language first.
-        translations->SetLanguage("de");
-        translations->AddStdCatalog();
-        wxTranslations::Set(translations);
-    }
 
     /// The class report started without a folder: its dialogs, and no main window.
     class Report_App : public wxApp
