@@ -4,7 +4,11 @@
 
 Navigation_Tree::Navigation_Tree(wxWindow* parent, const wxSize& size, long style)
     : wxTreeCtrl(parent, wxID_ANY, wxDefaultPosition, size, style),
-      m_Picture(this, this, [this](wxDC& dc) { Draw(dc); }, [this] { return m_anchor != nullptr; })
+      m_Picture(this, this, [this](wxDC& dc) { Draw(dc); },
+                // At a larger screen scale the labels come out of a picture
+                // with their letters placed a little apart from where the
+                // toolkit puts them: the tree paints itself there.
+                [this] { return m_anchor != nullptr && GetContentScaleFactor() == 1; })
 {
 }
 
