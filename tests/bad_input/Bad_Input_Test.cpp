@@ -26,7 +26,6 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <set>
 #include <unistd.h>
 #include <wx/checkbox.h>
 #include <wx/html/htmlwin.h>
@@ -66,14 +65,6 @@ namespace
     }
 
     bool Read_Whole(Shape shape) { return shape == Huge || shape == Truncated; }
-
-    wxString Tabs(wxAuiNotebook* book)
-    {
-        wxString tabs;
-        for (size_t i = 0; i < book->GetPageCount(); i++)
-            tabs += (i ? "|" : "") + book->GetPageText(i);
-        return tabs;
-    }
 }
 
 /// A temporary course with a frame as parent of what a test builds.
@@ -168,7 +159,7 @@ TEST_F(Bad_Read_Input, Theme_File)
         // Unread: an untitled course. A theme without pages reports the fault on its one page.
         EXPECT_EQ(read, shape == Huge ? "Teichkurs|Teich|Algen" : shape == Truncated ? "Teichkurs|Teich|Alg"
                                                                                       : "Sim-Corvena|Unbenannt");
-        EXPECT_EQ(Tabs(root->Get_Theme()), "Problem");
+        EXPECT_EQ(Tab_Labels(root->Get_Theme()), "Problem");
         EXPECT_EQ(Page_Text(dynamic_cast<wxHtmlWindow*>(root->Get_Theme()->GetPage(0))),
                   root->Get_Name() + "\nfehlerhafte Konfiguration");
     });
@@ -188,7 +179,7 @@ TEST_F(Bad_Read_Input, Content_And_Task_Pages)
         const wxString tasks = entry->Get_Tasks();
         const wxString text = theme->Get_Content() ? Page_Text(theme->Get_Content()) : "?";
         // Not a file: no content page; a file that gives nothing: an empty one.
-        EXPECT_EQ(Tabs(theme), shape == Missing || shape == Directory ? "Problem" : "Inhalt");
+        EXPECT_EQ(Tab_Labels(theme), shape == Missing || shape == Directory ? "Problem" : "Inhalt");
         EXPECT_EQ(tasks.empty(), shape != Binary && !Read_Whole(shape));
         EXPECT_EQ(text.empty(), shape == Empty || shape == Unreadable);
         if (!Read_Whole(shape))
@@ -219,7 +210,7 @@ TEST_F(Bad_Read_Input, Exercise_Self_Test_Glossary_And_Reflection_Files)
         CSim_Glossar* glossar = catalogue.Get_Glossar();
         CSim_Reflections* reflections = catalogue.Get_Reflections();
         CSim_Theme* theme = catalogue.Get_Root()->Get_Theme();
-        EXPECT_EQ(Tabs(theme), Read_Whole(shape) ? "Selbsttest" : "Problem");
+        EXPECT_EQ(Tab_Labels(theme), Read_Whole(shape) ? "Selbsttest" : "Problem");
         EXPECT_EQ(catalogue.Get_Selftest() && catalogue.Get_Selftest()->Has_Questions(), Read_Whole(shape));
         wxString labels;
         if (theme->Get_Exercise() && (theme->Get_Exercise()->Make_Boxes(), true))
@@ -236,7 +227,7 @@ TEST_F(Bad_Read_Input, Exercise_Self_Test_Glossary_And_Reflection_Files)
         }
         ASSERT_TRUE(glossar && reflections);
         glossar->Make_Pages();
-        EXPECT_EQ(Tabs(glossar), "A|H");
+        EXPECT_EQ(Tab_Labels(glossar), "A|H");
         EXPECT_EQ(Page_Text(dynamic_cast<wxHtmlWindow*>(glossar->GetPage(0))),
                   shape == Huge ? "Alge\nLebt im Wasser." : "Alge\nLebt im Was");
         ASSERT_EQ(reflections->Get_Item_Count(), 1);
@@ -254,7 +245,7 @@ TEST_F(Bad_Read_Input, Plugin)
     For_Each_Shape({{"kurs/plugins/fischlauf.so", "", plugin.substr(0, plugin.size() / 50)}}, [&](Shape) {
         CSim_Theme* theme = Root_Theme("[Themes]\nName=Teich\nSimulation=plugins/fischlauf.so\nSimulation_Log=sim.log")->Get_Theme();
         EXPECT_TRUE(!theme->Get_Simulation() && !theme->Has_Library());
-        EXPECT_EQ(Tabs(theme), "Problem");
+        EXPECT_EQ(Tab_Labels(theme), "Problem");
         theme->Destroy();
         Process_Events();
         EXPECT_FALSE(m_Dir.Exists("kurs/sim.log"));

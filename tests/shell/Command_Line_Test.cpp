@@ -1,8 +1,10 @@
 #include "shell/Command_Line.h"
+#include "shell/Toolkit_Texts.h"
 
 #include "tests/support/Temp_Dir.h"
 
 #include <gtest/gtest.h>
+#include <wx/translation.h>
 
 namespace
 {
@@ -38,4 +40,11 @@ TEST(Command_Line, Tells_Start_Files_From_Theme_Files)
     for (const std::vector<wxString>& bad : {std::vector<wxString>{"--report", "a", "b"}, {"--report", "--out"},
                                               {"--report", "--out", "a", "--out", "b"}, {"--report", "--kurs", "a"}})
         EXPECT_EQ(Parse(bad).What, Command_Line::Error) << bad.back();
+}
+
+TEST(Toolkit_Texts, Are_German)
+{
+    Use_German_Toolkit_Texts();
+    EXPECT_EQ(wxGetTranslation("Cancel"), "Abbrechen");
+    wxTranslations::Set(nullptr);
 }

@@ -13,6 +13,7 @@
 #include "shell/Status_Fields.h"
 #include "shell/Theme_Entry.h"
 #include "tests/support/Frame_Fixture.h"
+#include "tests/support/Gui_Helpers.h"
 #include "tests/support/Html_Inspection.h"
 #include "tirsal/CSim_Window.h"
 
@@ -109,14 +110,6 @@ protected:
     CSim_Theme* Theme(const wxString& label) { return m_pFrame->Get_Theme(m_Items[label]); }
     Theme_Entry* Entry(const wxString& label) { return m_pFrame->Item_Theme(m_Items[label]); }
     wxHtmlWindow* Root_Page() { return Theme("R")->Get_Content(); }
-
-    static wxString Tabs(CSim_Theme* theme)
-    {
-        wxString tabs;
-        for (size_t i = 0; i < theme->GetPageCount(); i++)
-            tabs << (i ? "|" : "") << theme->GetPageText(i);
-        return tabs;
-    }
 
     std::map<wxString, wxTreeItemId> m_Items;
     std::vector<wxString> m_Labels;
@@ -323,7 +316,7 @@ TEST_F(Host, Simulation_Log_Begins_At_Start_And_Its_Page_Follows_The_Content_Onc
     EXPECT_EQ(m_Dir.Read("kurs/logs/sim.log").substr(0, header.size()), header);
     EXPECT_FALSE(Entry("A")->Is_Made());
     ASSERT_NE(Theme("A")->Get_Simulation(), nullptr);
-    EXPECT_EQ(Tabs(Theme("A")), "Inhalt|Simulation");
+    EXPECT_EQ(Tab_Labels(Theme("A")), "Inhalt|Simulation");
     // On program end the window goes (writing its log) before its code is unloaded.
     Destroy_Frame();
     EXPECT_EQ(m_Dir.Read("mark.txt"), "window gone\n");
@@ -356,13 +349,13 @@ TEST_F(Host, Plugins_That_Give_No_Window_Add_No_Page)
           "[Themes/c]\nName=C\nSimulation=" CORVENA_STAGE_DIR "/libtirsal.so\n"
           "[Themes/d]\nName=D\nSimulation=kein_plugin.so\n[Themes/e]\nName=E\nSimulation=fehlt.so\n");
     // The library that gave no window stays loaded, and nobody got a log file.
-    EXPECT_EQ(Tabs(Theme("A")), "Inhalt");
+    EXPECT_EQ(Tab_Labels(Theme("A")), "Inhalt");
     EXPECT_TRUE(Theme("A")->Has_Library());
     // A library without the entry point, a text file, no file: nothing but the problem page.
     for (const char* label : {"C", "D", "E"})
     {
         EXPECT_EQ(Theme(label)->Has_Library(), label[0] == 'C') << label;
-        ASSERT_EQ(Tabs(Theme(label)), "Problem") << label;
+        ASSERT_EQ(Tab_Labels(Theme(label)), "Problem") << label;
         EXPECT_EQ(Page_Text(dynamic_cast<wxHtmlWindow*>(Theme(label)->GetPage(0))),
                   wxString(label) + "\nfehlerhafte Konfiguration");
     }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
+#include <wx/aui/auibook.h>
 #include <wx/button.h>
 #include <wx/dialog.h>
 #include <wx/timer.h>
@@ -16,6 +17,14 @@ void Process_Events()
             wxTheApp->Dispatch();
         wxTheApp->ProcessIdle();
     }
+}
+
+wxString Tab_Labels(wxAuiNotebook* book)
+{
+    wxString tabs;
+    for (size_t i = 0; i < book->GetPageCount(); i++)
+        tabs << (i ? "|" : "") << book->GetPageText(i);
+    return tabs;
 }
 
 wxWindow* Find_By_Label(wxWindow* root, const wxString& label)

@@ -7,6 +7,7 @@
 #include <wx/string.h>
 #include <wx/window.h>
 
+class wxAuiNotebook;
 class wxDialog;
 
 /// Lets the toolkit deliver every pending event, idle events included.
@@ -32,6 +33,9 @@ struct Message_Counter : wxLog
     wxLog* Old;
     int Count = 0;
 };
+
+/// A notebook's tab labels, joined by "|".
+wxString Tab_Labels(wxAuiNotebook* book);
 
 /// Finds a descendant window (or the window itself) whose label is label.
 wxWindow* Find_By_Label(wxWindow* root, const wxString& label);

