@@ -43,21 +43,18 @@ void Kept_Picture::Drop()
 void Kept_Picture::On_Paint(wxPaintEvent& event)
 {
     const wxSize size = m_pWindow->GetClientSize();
-    if (!m_Can_Keep() || size.x <= 0 || size.y <= 0)
+    const bool new_size = !m_Picture.IsOk() || m_Picture.GetLogicalSize() != size;
+    const bool stale = new_size || m_View != m_pScroller->GetViewStart();
+    // A picture is made only of the whole window.
+    if (!m_Can_Keep() || size.x <= 0 || size.y <= 0 ||
+        (stale && m_pWindow->GetUpdateRegion().Contains(wxRect(size)) != wxInRegion))
     {
         Drop();
         event.Skip();
         return;
     }
-    const bool new_size = !m_Picture.IsOk() || m_Picture.GetLogicalSize() != size;
-    if (new_size || m_View != m_pScroller->GetViewStart())
+    if (stale)
     {
-        if (m_pWindow->GetUpdateRegion().Contains(wxRect(size)) != wxInRegion)
-        {
-            Drop();
-            event.Skip();
-            return;
-        }
         if (new_size)
             m_Picture.CreateWithDIPSize(size, m_pWindow->GetContentScaleFactor());
         Make();
